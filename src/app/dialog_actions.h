@@ -1,0 +1,21 @@
+// What the test dialogs ask of the core: the names to list, a chosen name, and a
+// test to save. The platform builds the dialog; the rules live here. Core side.
+#pragma once
+
+#include <string_view>
+
+#include "app/program.h"
+#include "library/test_library.h"
+
+namespace keyrill {
+
+inline constexpr int kNameLimit = 47;  // characters a name box accepts
+
+void ListNames(const Program& program, const AddString& addString);
+// Stores the name in SelectedTest (cut to 47 characters); Select Test also redraws
+// the idle rows, Edit Test does not.
+void ChooseTest(Program& program, const char* name, bool redrawIdle);
+// Appends the test; false when it could not be saved, so the dialog keeps the text.
+bool SaveTest(Program& program, std::string_view name, std::string_view text);
+
+}  // namespace keyrill

@@ -1,0 +1,64 @@
+// Everything the program keeps between messages, held in one object that the main
+// window owns, so every test starts from a fresh program. Core side.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/host.h"
+#include "library/test_library.h"
+#include "results/clock.h"
+#include "run/line_list.h"
+
+namespace keyrill {
+
+// Fixed once when the main window is created; never recomputed.
+struct Layout {
+  std::int32_t ClientWidth = 0;
+  std::int32_t ClientHeight = 0;
+  std::int32_t CharWidth = 0;
+  std::int32_t CharHeight = 0;
+  std::int32_t UsableWidth = 0;
+  std::int32_t UsableHeight = 0;
+  std::int32_t LineCapacity = 0;
+  std::int32_t RowsPerPage = 0;
+};
+
+struct Point {
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+};
+
+struct Program {
+  Program(Surface& surface, Host& host, ClockSource& clockSource,
+          std::string libraryPath = kLibraryFileName);
+  ~Program();  // frees the lines of a run still in progress
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  Surface& surface;
+  Host& host;
+  ClockSource& clockSource;
+  std::string libraryPath;
+
+  LineList lines;
+  TestName SelectedTest{};  // empty: no test selected
+
+  Layout layout;
+  Brush selectedBrush = Brush::White;  // the back buffer's current fill brush
+  // The loader's scratch buffers, LineCapacity bytes each, made by MeasureLayout.
+  std::unique_ptr<char[]> LineBuffer;
+  std::unique_ptr<char[]> CarryBuffer;
+
+  bool TestRunning = false;
+  bool CursorOn = true;
+  bool BackedUp = false;
+  std::int32_t CaretX = 0;
+  std::int32_t CaretY = 0;
+  Point KeyCorner;
+
+  RunClock clock;
+};
+
+}  // namespace keyrill

@@ -1,0 +1,13 @@
+// Routing of the main window's three inputs: command numbers (menu and
+// accelerators alike), character codes and timer ticks. Core side.
+#pragma once
+
+#include "app/program.h"
+
+namespace keyrill {
+
+void OnCommand(Program& program, int command);
+void OnChar(Program& program, int code);
+void OnTimer(Program& program, int timerId);
+
+}  // namespace keyrill

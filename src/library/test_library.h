@@ -1,0 +1,36 @@
+// Operations on the test library: scanning names, finding a test, listing every
+// name for a dialog, and appending a test. Core side.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "library/test_file_reader.h"
+
+namespace keyrill {
+
+inline constexpr int kNameCapacity = 48;  // 47 characters and the terminating zero
+using TestName = std::array<char, kNameCapacity>;
+
+// Fills name with the next test name from the reader's position; false when the
+// end of the file comes first.
+bool ReadNextTestName(TestFileReader& reader, TestName& name);
+
+// True when a test of that name (byte for byte) follows the reader's position; the
+// reader then stands at the start of that test's first text line.
+bool FindTest(TestFileReader& reader, const char* wanted);
+
+// The list's add-string operation: any dialog's list can receive the names.
+using AddString = std::function<void(const char* name)>;
+
+// Adds every name of the library, in file order, duplicates and empty names kept.
+void ListTestNames(const std::string& path, const AddString& addString);
+
+// Appends one record (CR LF "~" name CR LF text, each LF of the text stored as
+// CR LF) with a single append write, flushed to the disk. Returns whether the
+// whole record is stored where a reader will see it.
+bool AppendTest(const std::string& path, std::string_view name, std::string_view text);
+
+}  // namespace keyrill

@@ -1,0 +1,18 @@
+// The Report's six figures and the number formats shared with the bar. Core side.
+#pragma once
+
+#include <string>
+
+#include "app/host.h"
+#include "app/program.h"
+
+namespace keyrill {
+
+// printf's "%.<decimals>f", except that a non-finite value reads the same on every
+// platform: "inf", "-inf" or "nan".
+std::string FormatFixed(double value, int decimals);
+
+// The six figures from one count of typed words, in the Report's formats.
+ReportTexts MakeReport(Program& program);
+
+}  // namespace keyrill

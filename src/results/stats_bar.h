@@ -1,0 +1,13 @@
+// The live statistics bar along the top of the main window. Core side.
+#pragma once
+
+#include <cstdint>
+
+#include "app/program.h"
+
+namespace keyrill {
+
+// Draws the rate, time and typed characters at moment t into the top band.
+void DrawStatsBar(Program& program, std::int32_t t);
+
+}  // namespace keyrill
