@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Draws Keyrill's icon (a keycap with a "K") with ImageMagick primitives and writes
+# resources/keyrill.png (256x256) and resources/keyrill.ico (16, 32, 48 and 256 px).
+# Run it again only to change the artwork; both outputs are committed.
+set -euo pipefail
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+out="$root/resources"
+font=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
+tmp="$(mktemp -d)"
+trap 'rm -rf "$tmp"' EXIT
+
+# The keycap: a dark rounded base (the key's side walls), a lighter top face set a
+# little up and in, and a bold "K" on the face.
+convert -size 256x256 xc:none \
+  -fill '#1f2a44' -draw 'roundrectangle 16,24 240,244 36,36' \
+  -fill '#3b4f7a' -draw 'roundrectangle 16,16 240,226 36,36' \
+  -fill '#f4f1e8' -draw 'roundrectangle 40,30 216,196 26,26' \
+  -fill '#dcd6c4' -draw 'roundrectangle 40,176 216,196 10,10' \
+  -fill '#f4f1e8' -draw 'rectangle 40,160 216,184' \
+  -font "$font" -pointsize 150 -fill '#1f2a44' -gravity center \
+  -annotate +0-17 'K' \
+  "PNG32:$out/keyrill.png"
+
+for s in 16 32 48; do
+  convert "$out/keyrill.png" -filter Lanczos -resize "${s}x${s}" "PNG32:$tmp/$s.png"
+done
+convert "$tmp/16.png" "$tmp/32.png" "$tmp/48.png" "$out/keyrill.png" "$out/keyrill.ico"
