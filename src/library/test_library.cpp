@@ -1,0 +1,99 @@
+// Scanning names, finding a test, listing names and appending a record to the test
+// library. Core side: files through the reader and the durable append only.
+#include "library/test_library.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "library/durable_append.h"
+
+namespace keyrill {
+
+namespace {
+
+constexpr std::int32_t kPieceCapacity = kNameCapacity;  // 47 characters a piece
+constexpr std::size_t kMaxName = kNameCapacity - 1;     // 47
+constexpr char kEofMark = 0x1A;
+
+// Whether the file as it stands already holds the end mark; a record appended
+// behind it could never be read.
+bool HoldsEndMark(const std::string& path) {
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                       &std::fclose);
+  if (!file) return false;  // missing: nothing to hide the record
+  constexpr std::size_t kChunk = 64 * 1024;
+  std::unique_ptr<char[]> chunk(new char[kChunk]);
+  for (;;) {
+    const std::size_t got = std::fread(chunk.get(), 1, kChunk, file.get());
+    if (got == 0) return false;
+    if (std::memchr(chunk.get(), kEofMark, got) != nullptr) return true;
+  }
+}
+
+}  // namespace
+
+bool ReadNextTestName(TestFileReader& reader, TestName& name) {
+  char piece[kPieceCapacity];
+  for (;;) {
+    reader.ReadPiece(piece, kPieceCapacity);
+    if (reader.AtEnd()) return false;  // a piece that met the end is not examined
+    if (piece[0] == '~') break;
+  }
+  std::size_t length = std::strlen(piece + 1);
+  std::memcpy(name.data(), piece + 1, length);
+  // A full piece: the header line goes on. Read to its end, keeping what still
+  // fits the 47-character name.
+  bool lineGoesOn = std::strlen(piece) == kPieceCapacity - 1;
+  while (lineGoesOn) {
+    reader.ReadPiece(piece, kPieceCapacity);
+    if (reader.AtEnd()) return false;
+    const std::size_t got = std::strlen(piece);
+    const std::size_t keep = std::min(got, kMaxName - length);
+    std::memcpy(name.data() + length, piece, keep);
+    length += keep;
+    lineGoesOn = got == kPieceCapacity - 1;
+  }
+  name[length] = '\0';
+  return true;
+}
+
+bool FindTest(TestFileReader& reader, const char* wanted) {
+  TestName name{};
+  while (ReadNextTestName(reader, name)) {
+    if (std::strcmp(name.data(), wanted) == 0) return true;
+  }
+  return false;
+}
+
+void ListTestNames(const std::string& path, const AddString& addString) {
+  TestFileReader reader(path);
+  TestName name{};
+  while (ReadNextTestName(reader, name)) addString(name.data());
+}
+
+bool AppendTest(const std::string& path, std::string_view name, std::string_view text) {
+  if (HoldsEndMark(path)) return false;
+
+  std::string record;
+  record.reserve(3 + kMaxName + 2 + text.size() + text.size() / 8);
+  record += "\r\n~";
+  // A name is one line: no line break, no zero byte, no end mark, 47 bytes at most.
+  std::size_t nameLength = 0;
+  for (const char c : name) {
+    if (c == '\r' || c == '\n' || c == '\0' || c == kEofMark) continue;
+    if (nameLength == kMaxName) break;
+    record += c;
+    ++nameLength;
+  }
+  record += "\r\n";
+  for (const char c : text) {
+    if (c == kEofMark) continue;  // it would hide every test after it
+    if (c == '\n') record += '\r';
+    record += c;
+  }
+  return AppendDurably(path, record.data(), record.size());
+}
+
+}  // namespace keyrill

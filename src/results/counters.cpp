@@ -1,0 +1,63 @@
+// The run's five counters, each a full walk of the line list. Core side.
+#include "results/counters.h"
+
+#include <cstring>
+
+namespace keyrill {
+
+std::int32_t CountWords(const char* text) {
+  std::int32_t words = 0;
+  for (const char* p = text; *p != '\0'; ++p) {
+    // A word counts where it ends: only a space or the end of the buffer ends one.
+    if (*p != ' ' && *p != '\r' && (p[1] == ' ' || p[1] == '\0')) ++words;
+  }
+  return words;
+}
+
+std::int32_t CountMismatches(const char* target, const char* typed) {
+  std::int32_t errors = 0;
+  std::size_t i = 0;
+  for (; target[i] != '\0' && typed[i] != '\0'; ++i) {
+    if (target[i] != typed[i]) ++errors;
+  }
+  // Past the shorter buffer every byte of the longer one differs from the zero padding.
+  const char* rest = target[i] != '\0' ? target + i : typed + i;
+  return errors + static_cast<std::int32_t>(std::strlen(rest));
+}
+
+std::int32_t CountTargetWords(LineList& lines) {
+  std::int32_t total = 0;
+  lines.WalkAll([&](const LinePair& pair) { total += CountWords(pair.target.get()); });
+  return total;
+}
+
+std::int32_t CountTypedWords(LineList& lines) {
+  std::int32_t total = 0;
+  lines.WalkAll([&](const LinePair& pair) { total += CountWords(pair.typed.get()); });
+  return total;
+}
+
+std::int32_t CountErrors(LineList& lines) {
+  std::int32_t total = 0;
+  lines.WalkAll(
+      [&](const LinePair& pair) { total += CountMismatches(pair.target.get(), pair.typed.get()); });
+  return total;
+}
+
+std::int32_t CountTargetChars(LineList& lines) {
+  std::int32_t total = 0;
+  lines.WalkAll([&](const LinePair& pair) {
+    total += static_cast<std::int32_t>(std::strlen(pair.target.get()));
+  });
+  return total;
+}
+
+std::int32_t CountTypedChars(LineList& lines) {
+  std::int32_t total = 0;
+  lines.WalkAll([&](const LinePair& pair) {
+    total += static_cast<std::int32_t>(std::strlen(pair.typed.get()));
+  });
+  return total;
+}
+
+}  // namespace keyrill
