@@ -15,9 +15,13 @@ LineNode* LineList::NewSentinel() {
 
 LineList::LineList() : sentinel_(NewSentinel()), cursor_(sentinel_), index_(-1) {}
 
-LineList::~LineList() { FreeNodes(); }
+LineList::~LineList() {
+  FreeNodes();
+}
 
-bool LineList::Add(LinePair* item) { return InsertBefore(item); }
+bool LineList::Add(LinePair* item) {
+  return InsertBefore(item);
+}
 
 bool LineList::InsertBefore(LinePair* item) {
   auto* node = new (std::nothrow) LineNode;
@@ -41,9 +45,13 @@ bool LineList::InsertAfter(LinePair* item) {
   return true;
 }
 
-LinePair* LineList::GetItem() { return cursor_->item; }
+LinePair* LineList::GetItem() {
+  return cursor_->item;
+}
 
-void LineList::SetItem(LinePair* item) { cursor_->item = item; }
+void LineList::SetItem(LinePair* item) {
+  cursor_->item = item;
+}
 
 void LineList::RemoveCurrent() {
   if (cursor_ == sentinel_) return;  // the sentinel is never removed
@@ -116,7 +124,12 @@ void LineList::FreeLinePairs() {
   if (Empty()) return;
   First();
   for (;;) {
-    delete cursor_->item;
+    // The target buffer, the typed buffer, then the pair itself.
+    if (LinePair* pair = cursor_->item) {
+      pair->target.reset();
+      pair->typed.reset();
+      delete pair;
+    }
     cursor_->item = nullptr;
     if (cursor_->next == sentinel_) return;
     cursor_ = cursor_->next;
