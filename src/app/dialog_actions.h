@@ -13,7 +13,8 @@ inline constexpr int kNameLimit = 47;  // characters a name box accepts
 
 void ListNames(const Program& program, const AddString& addString);
 // Stores the name in SelectedTest (cut to 47 characters); Select Test also redraws
-// the idle rows, Edit Test does not.
+// the idle rows, Edit Test does not. A null name (a double-click with no entry
+// selected) keeps SelectedTest as it was; Select Test still redraws.
 void ChooseTest(Program& program, const char* name, bool redrawIdle);
 // Appends the test; false when it could not be saved, so the dialog keeps the text.
 bool SaveTest(Program& program, std::string_view name, std::string_view text);

@@ -1,0 +1,52 @@
+// The live statistics bar: rate, time and typed characters in the band above the
+// page, recounted from the lines at every drawing. Core side; draws through Surface.
+#include "results/stats_bar.h"
+
+#include <cstdio>
+
+#include "results/clock.h"
+#include "results/counters.h"
+#include "results/report.h"
+
+namespace keyrill {
+
+namespace {
+
+constexpr std::int32_t kBarY = 5;
+constexpr std::size_t kScratch = 256;
+
+void DrawText(Program& program, std::int32_t x, const char* text, int length) {
+  if (length < 0) return;
+  // snprintf reports the length it wanted; draw only what the scratch holds.
+  const int fitted = length < static_cast<int>(kScratch) ? length : static_cast<int>(kScratch) - 1;
+  program.surface.DrawBytes(x, kBarY, text, fitted);
+}
+
+}  // namespace
+
+void DrawStatsBar(Program& program, std::int32_t t) {
+  const Layout& layout = program.layout;
+  const Font displaced = program.surface.UseFont(Font::Stats);
+  // The band is a text row high, measured in the text font; the brush stays as it was.
+  program.surface.Fill(0, 0, layout.ClientWidth, layout.CharHeight, Brush::White);
+  const Extent a = program.surface.MeasureBytes("A", 1);
+  const std::int32_t w = a.cx;
+
+  char text[kScratch];
+  const double elapsed = ElapsedSeconds(program.clock, t);
+  const double rate = WordsPerMinute(CountTypedWords(program.lines), elapsed);
+  int length =
+      std::snprintf(text, sizeof text, "Words Per Minute: %s", FormatFixed(rate, 1).c_str());
+  DrawText(program, 5, text, length);
+
+  length = std::snprintf(text, sizeof text, "Time: %ss", FormatFixed(elapsed, 1).c_str());
+  DrawText(program, 21 * w + 45, text, length);
+
+  length = std::snprintf(text, sizeof text, "Characters: %i", CountTypedChars(program.lines));
+  DrawText(program, 21 * w + 45 + 12 * w + 40, text, length);
+
+  program.host.Invalidate(Rect{0, kBarY, layout.ClientWidth, a.cy + kBarY}, false);
+  program.surface.UseFont(displaced);
+}
+
+}  // namespace keyrill

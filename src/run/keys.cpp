@@ -1,0 +1,238 @@
+// Run control and the keystroke engine: beginning and ending a run, each key's
+// effect on the current line, the caret and the back buffer, line advance and the
+// scroll. Core side; timers, dialogs and repaints go through Host.
+#include "run/keys.h"
+
+#include <cstring>
+
+#include "app/commands.h"
+#include "results/clock.h"
+#include "results/report.h"
+#include "results/stats_bar.h"
+#include "run/loader.h"
+#include "run/screen.h"
+
+namespace keyrill {
+
+namespace {
+
+constexpr std::int32_t kTabCells = 5;
+constexpr unsigned char kBackspace = 8;
+constexpr unsigned char kTab = 9;
+constexpr unsigned char kEnter = 13;
+constexpr char kCarriageReturn = '\r';
+
+std::int32_t Length(const char* text) {
+  return static_cast<std::int32_t>(std::strlen(text));
+}
+
+// The most characters a typed buffer can hold: it has LineCapacity + 1 bytes.
+std::int32_t TypedLimit(const Program& program) {
+  return program.layout.LineCapacity;
+}
+
+// The auto-advance rules, in their order, for the line that was being edited.
+bool LineIsDone(const Program& program, const LinePair& pair) {
+  const std::int32_t typed = Length(pair.typed.get());
+  const std::int32_t target = Length(pair.target.get());
+  if (typed >= target) return true;
+  if (pair.target[static_cast<std::size_t>(typed)] == kCarriageReturn) return true;
+  const Layout& layout = program.layout;
+  return program.CaretX + layout.CharWidth - kMargin >= layout.UsableWidth;
+}
+
+void FinishRun(Program& program) {
+  StopClock(program.clock, ClockNow(program.clockSource));
+  program.host.StopTimer(TIMER_STATS);
+  DrawStatsBar(program, program.clock.EndTime);
+  program.host.ShowReport(MakeReport(program));
+  EndTest(program);
+}
+
+}  // namespace
+
+void BeginTest(Program& program) {
+  LineList& lines = program.lines;
+  const LoadResult result =
+      LoadTest(program.libraryPath, program.SelectedTest.data(), program.layout.LineCapacity,
+               program.LineBuffer.get(), program.CarryBuffer.get(), lines);
+  if (result == LoadResult::WordTooLarge) {
+    // A real host never returns from this; one that does gets an idle program back
+    // without the half-loaded lines.
+    program.host.FatalError(kWordTooLarge);
+    lines.FreeLinePairs();
+    lines.Clear();
+    return;
+  }
+  if (lines.Index() == -1) {
+    DrawMessage(program, kNoTextInTest);
+    return;
+  }
+  program.TestRunning = true;
+  RenderPage(program);
+  program.CaretX = kMargin;
+  program.CaretY = program.layout.CharHeight + kPageTop;
+  DrawCursor(program);
+  program.host.StartTimer(TIMER_CURSOR, kCursorPeriodMs);
+  program.host.StartTimer(TIMER_STATS, kStatsPeriodMs);
+  StartClock(program.clock, ClockNow(program.clockSource));
+}
+
+void EndTest(Program& program) {
+  program.host.StopTimer(TIMER_CURSOR);
+  program.host.StopTimer(TIMER_STATS);
+  program.lines.FreeLinePairs();
+  program.lines.Clear();
+  program.CaretY = 0;
+  program.CaretX = 0;
+  program.TestRunning = false;
+  ClearScreen(program);
+  ShowIdle(program);
+  program.host.InvalidateAll(false);
+}
+
+void HandleKey(Program& program, int code) {
+  if (!program.TestRunning) return;  // no run, no line to edit
+  program.host.StopTimer(TIMER_CURSOR);
+  program.BackedUp = false;
+  const LinePair* edited = program.lines.GetItem();
+  program.KeyCorner = Point{program.CaretX, program.CaretY + program.layout.CharHeight};
+
+  const auto byte = static_cast<unsigned char>(code & 0xFF);
+  switch (byte) {
+    case kBackspace:
+      BackspaceKey(program);
+      break;
+    case kTab:
+      TabKey(program);
+      break;
+    case kEnter:
+      NextLine(program);
+      break;
+    default:
+      CharKey(program, code);
+      break;
+  }
+
+  // Enter has moved on already; a key that backed up stays on the line it reached.
+  if (byte != kEnter && !program.BackedUp && LineIsDone(program, *edited)) NextLine(program);
+
+  if (program.TestRunning) {
+    program.CursorOn = true;
+    DrawCursor(program);
+    program.host.StartTimer(TIMER_CURSOR, kCursorPeriodMs);
+  }
+}
+
+void BackspaceKey(Program& program) {
+  Layout& layout = program.layout;
+  program.CursorOn = false;
+  DrawCursor(program);
+
+  if (program.CaretX != kMargin) {
+    char* typed = program.lines.GetItem()->typed.get();
+    const std::int32_t length = Length(typed);
+    if (length == 0) return;  // the caret is never past an empty line; nothing to erase
+    const Extent cell = program.surface.MeasureBytes(typed + length - 1, 1);
+    // The text font has fixed pitch, so this is the "@" cell again; a surface that
+    // measured nothing keeps the cell it had rather than a caret that cannot move.
+    if (cell.cx > 0 && cell.cy > 0) {
+      layout.CharWidth = cell.cx;
+      layout.CharHeight = cell.cy;
+    }
+    program.CaretX -= layout.CharWidth;
+    typed[length - 1] = '\0';
+    // The cursor was just drawn white, so the selected brush is white.
+    FillSelected(program, program.CaretX, program.CaretY, layout.CharWidth, layout.CharHeight);
+    InvalidateArea(program, program.CaretX, program.CaretY, program.KeyCorner.x,
+                   program.KeyCorner.y, false);
+    return;
+  }
+
+  // At the line's start: back up one line, never off the page's top block and never
+  // before the test's first line.
+  LineList& lines = program.lines;
+  if (program.CaretY < 3 * layout.CharHeight + kMargin || lines.AtFirst()) return;
+  lines.Previous();
+  const LinePair* pair = lines.GetItem();
+  char* typed = pair->typed.get();
+  const std::int32_t typedLength = Length(typed);
+  const std::int32_t targetLength = Length(pair->target.get());
+  if (typedLength >= targetLength && typedLength > 0) {
+    // The line was completed by the length rule: reopen it before its last character.
+    program.CaretX = kMargin + (typedLength - 1) * layout.CharWidth;
+    typed[typedLength - 1] = '\0';
+  } else {
+    program.CaretX = kMargin + typedLength * layout.CharWidth;
+  }
+  program.BackedUp = true;
+  program.CaretY -= 3 * layout.CharHeight;
+}
+
+void TabKey(Program& program) {
+  program.CursorOn = false;
+  DrawCursor(program);
+  const LinePair* pair = program.lines.GetItem();
+  char* typed = pair->typed.get();
+  const std::int32_t typedLength = Length(typed);
+  const std::int32_t targetLength = Length(pair->target.get());
+  std::int32_t spaces = kTabCells;
+  if (typedLength + spaces > targetLength) spaces = targetLength - typedLength;
+  if (typedLength + spaces > TypedLimit(program)) spaces = TypedLimit(program) - typedLength;
+  if (spaces > 0) {
+    std::memset(typed + typedLength, ' ', static_cast<std::size_t>(spaces));
+    typed[typedLength + spaces] = '\0';
+  }
+  // The caret moves five cells however many spaces fitted; a short Tab always ends
+  // the line, so the difference never shows.
+  program.CaretX += kTabCells * program.layout.CharWidth;
+}
+
+void CharKey(Program& program, int code) {
+  const auto byte = static_cast<char>(static_cast<unsigned char>(code & 0xFF));
+  // A zero byte cannot be stored in a zero-terminated line; taking it would move the
+  // caret past text that is not there.
+  if (byte == '\0') return;
+  char* typed = program.lines.GetItem()->typed.get();
+  const std::int32_t length = Length(typed);
+  // The advance rules end a line before its buffer is full; this bound only makes an
+  // overrun impossible should they ever let one through.
+  if (length >= TypedLimit(program)) return;
+  typed[length] = byte;
+  typed[length + 1] = '\0';
+  // The character's opaque cell covers the cursor, so the cursor is not taken away.
+  program.surface.DrawBytes(program.CaretX, program.CaretY, typed + length, 1);
+  program.CaretX += program.layout.CharWidth;
+  InvalidateArea(program, program.KeyCorner.x, program.CaretY, program.CaretX, program.KeyCorner.y,
+                 false);
+}
+
+void NextLine(Program& program) {
+  const Layout& layout = program.layout;
+  LineList& lines = program.lines;
+  program.CursorOn = false;
+  DrawCursor(program);
+  program.CaretX = kMargin;
+  program.CursorOn = true;  // HandleKey draws the cell on the new line
+  program.CaretY += 3 * layout.CharHeight;
+
+  if (!lines.Next()) {
+    FinishRun(program);
+    return;
+  }
+
+  if (program.CaretY > layout.UsableHeight) {
+    // Keep k lines above the current one, so the page scrolls by a sixth or so.
+    const std::int32_t k = (layout.RowsPerPage + 1) / 6;
+    const std::int32_t current = lines.Index();
+    const std::int32_t top = current - k < 0 ? 0 : current - k;
+    lines.Seek(top);
+    RenderPage(program);
+    lines.Seek(current);
+    // Line `current` now stands in block k, or higher up when fewer than k lines
+    // precede it (only on a page a few pixels high).
+    program.CaretY = (3 * (current - top) + 1) * layout.CharHeight + kPageTop;
+  }
+}
+
+}  // namespace keyrill
