@@ -2,6 +2,9 @@
 // file's text-mode view, identical on every platform. Core side (standard C I/O only).
 #include "library/test_file_reader.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace keyrill {
 
 namespace {
@@ -16,6 +19,13 @@ constexpr bool IsSpecial(unsigned char byte) {
 }
 
 std::FILE* OpenForReading(const std::string& path) {
+  // Only a regular file has an end: a directory, a device such as /dev/full (zeros
+  // without end) or a pipe (blocks on opening) reads as an empty library.
+  std::error_code error;
+  const auto status = std::filesystem::status(path, error);
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+    return nullptr;
+  }
   if (std::FILE* file = std::fopen(path.c_str(), "rb")) return file;
   // Missing: create it empty. Append mode never truncates a file that appeared
   // meanwhile or that exists but could not be opened for reading.

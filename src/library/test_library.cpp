@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 #include "library/durable_append.h"
 
@@ -74,6 +76,11 @@ void ListTestNames(const std::string& path, const AddString& addString) {
 }
 
 bool AppendTest(const std::string& path, std::string_view name, std::string_view text) {
+  // Only a regular file is ever read back (a device such as /dev/null would take the
+  // record and keep nothing), and nothing behind an end mark is.
+  std::error_code error;
+  const auto status = std::filesystem::status(path, error);
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) return false;
   if (HoldsEndMark(path)) return false;
 
   std::string record;
