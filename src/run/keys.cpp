@@ -149,10 +149,12 @@ void BackspaceKey(Program& program) {
     return;
   }
 
-  // At the line's start: back up one line, never off the page's top block and never
-  // before the test's first line.
+  // At the line's start: back up one line, never out of the page's top block and
+  // never before the test's first line. The top block's typed row is the only one
+  // above 32 + 4 * CharHeight; for any cell taller than 10 pixels this is the same
+  // as CaretY < 3 * CharHeight + 12, which lets a smaller cell back up off the page.
   LineList& lines = program.lines;
-  if (program.CaretY < 3 * layout.CharHeight + kMargin || lines.AtFirst()) return;
+  if (program.CaretY < kPageTop + 4 * layout.CharHeight || lines.AtFirst()) return;
   lines.Previous();
   const LinePair* pair = lines.GetItem();
   char* typed = pair->typed.get();
