@@ -11,7 +11,7 @@ packages=(
   fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
-  wine wine64
+  wine wine64 fonts-wine
 )
 
 missing=()

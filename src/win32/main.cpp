@@ -1,0 +1,90 @@
+// keyrill.exe's entry: registers the "CForm" class, creates the main window, and
+// runs the message loop with the accelerators. Platform side (Win32); the core
+// (src/app, src/run, src/results, src/library) holds every rule.
+//
+// What the Win32 layer provides, and what it does not:
+//  [x] Window class "CForm" (icon IDI_APP, arrow cursor, menu IDR_MENU, white
+//      background); main window "Keyrill Beta 0.80", WS_OVERLAPPEDWINDOW, 500 x 500
+//      at (50, 50).                                                   main.cpp
+//  [x] Accelerators IDR_ACCEL, offered to TranslateAcceleratorA before anything
+//      else; characters through TranslateMessage as bytes of the ANSI code
+//      page (the A functions throughout, no UNICODE).                 main.cpp
+//  [x] Window procedure with exactly six messages; commands, characters and
+//      timer ticks straight to the core's router.                     main_window.cpp
+//  [x] Back buffer: memory DC + compatible bitmap + TextFont; StatsFont only
+//      while the bar is drawn; WM_PAINT is one BitBlt.                gdi_surface.cpp
+//  [x] Timers 1 (cursor) and 2 (statistics) with SetTimer/KillTimer.  win32_host.cpp
+//  [x] Select Test, Add Test, Edit Test and Report from the resource templates;
+//      a save that fails is told and the dialog keeps the text.       dialogs.cpp
+//  [x] Fatal "Word too large for the window." box captioned "Error", then exit
+//      status 1 through the run-time's exit.                          win32_host.cpp
+//  [ ] Re-measuring on resize: the layout is fixed at creation, by design.
+//  [ ] Unicode text, per-monitor DPI, dark mode: not provided.
+#include <windows.h>
+
+#include <memory>
+
+#include "app/commands.h"
+#include "app/resource_ids.h"
+#include "win32/main_window.h"
+
+namespace {
+
+using keyrill::win32::MainWindow;
+
+// Lets the window go before its state does, on every way out of WinMain.
+struct OwnedMainWindow {
+  HWND window;
+  std::unique_ptr<MainWindow> state;
+  ~OwnedMainWindow() { keyrill::win32::DetachMainWindow(window); }
+};
+
+bool RegisterMainWindowClass(HINSTANCE instance) {
+  WNDCLASSA windowClass{};
+  windowClass.style = 0;
+  windowClass.lpfnWndProc = keyrill::win32::MainWindowProc;
+  windowClass.cbClsExtra = 0;
+  windowClass.cbWndExtra = 0;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP));
+  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MENU);
+  windowClass.lpszClassName = keyrill::kWindowClass;
+  return RegisterClassA(&windowClass) != 0;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
+                   int showCommand) {
+  // 1. The module instance travels with the window (CREATESTRUCT) into its state.
+  // 2. The class.
+  if (!RegisterMainWindowClass(instance)) return 0;
+
+  // 3. The main window; its WM_CREATE measures the layout and draws the idle screen.
+  HWND window =
+      CreateWindowExA(0, keyrill::kWindowClass, keyrill::kWindowTitle, WS_OVERLAPPEDWINDOW,
+                      keyrill::kWindowX, keyrill::kWindowY, keyrill::kWindowWidth,
+                      keyrill::kWindowHeight, nullptr, nullptr, instance, nullptr);
+  if (window == nullptr) return 0;
+  OwnedMainWindow owned{window, std::unique_ptr<MainWindow>(keyrill::win32::MainWindowOf(window))};
+
+  // 4. The accelerators.
+  HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCEL));
+
+  // 5. Shown and painted at once.
+  ShowWindow(window, showCommand);
+  UpdateWindow(window);
+
+  // 6. The loop, accelerators first. It ends at the quit message (or an error).
+  MSG message{};
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (TranslateAcceleratorA(window, accelerators, &message) != 0) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+
+  // 7. The quit message's code.
+  return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,95 @@
+// The window procedure of class "CForm": six messages, each handed to one OnXxx;
+// every other message goes to DefWindowProcA. Commands, characters and timer
+// ticks go straight to the core's router. Platform side (Win32).
+#include "win32/main_window.h"
+
+#include "app/router.h"
+#include "run/screen.h"
+
+namespace keyrill::win32 {
+
+namespace {
+
+// WM_CREATE: make the back buffer and TextFont for the client area as it is now,
+// then let the core fix the layout and draw the idle screen into it.
+void OnCreate(HWND window, const CREATESTRUCTA& create) {
+  auto* state = new MainWindow(window, create.hInstance);
+  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+  MeasureLayout(state->program, state->surface.ClientWidth(), state->surface.ClientHeight());
+}
+
+// WM_DESTROY: release the back buffer and TextFont, then end the message loop.
+// Exit sends this message too, so both ways out end alike.
+void OnDestroy(HWND window) {
+  if (MainWindow* state = MainWindowOf(window)) {
+    state->surface.Release();
+    state->closed = true;
+  }
+  PostQuitMessage(0);
+}
+
+// The state to route input to: none once the window has been torn down, so that a
+// key or command still queued behind Exit cannot start anything on a dead window.
+MainWindow* RoutingTarget(HWND window) {
+  MainWindow* state = MainWindowOf(window);
+  return state != nullptr && !state->closed ? state : nullptr;
+}
+
+// WM_PAINT: one block copy of the back buffer at the size measured at creation.
+void OnPaint(HWND window) {
+  PaintScope paint(window);
+  MainWindow* state = MainWindowOf(window);
+  if (state == nullptr || state->surface.Dc() == nullptr) return;
+  const Layout& layout = state->program.layout;
+  BitBlt(paint.get(), 0, 0, layout.ClientWidth, layout.ClientHeight, state->surface.Dc(), 0, 0,
+         SRCCOPY);
+}
+
+void OnCharMessage(HWND window, WPARAM code) {
+  if (MainWindow* state = RoutingTarget(window)) OnChar(state->program, static_cast<int>(code));
+}
+
+void OnCommandMessage(HWND window, WPARAM wParam) {
+  if (MainWindow* state = RoutingTarget(window)) OnCommand(state->program, LOWORD(wParam));
+}
+
+void OnTimerMessage(HWND window, WPARAM timerId) {
+  if (MainWindow* state = RoutingTarget(window)) OnTimer(state->program, static_cast<int>(timerId));
+}
+
+}  // namespace
+
+MainWindow* MainWindowOf(HWND window) {
+  return reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+void DetachMainWindow(HWND window) {
+  if (IsWindow(window)) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      OnCreate(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
+      return 0;
+    case WM_DESTROY:
+      OnDestroy(window);
+      return 0;
+    case WM_PAINT:
+      OnPaint(window);
+      return 0;
+    case WM_CHAR:
+      OnCharMessage(window, wParam);
+      return 0;
+    case WM_COMMAND:
+      OnCommandMessage(window, wParam);
+      return 0;
+    case WM_TIMER:
+      OnTimerMessage(window, wParam);
+      return 0;
+    default:
+      return DefWindowProcA(window, message, wParam, lParam);
+  }
+}
+
+}  // namespace keyrill::win32

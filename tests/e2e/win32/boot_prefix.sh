@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Makes (or brings up to date) the Wine prefix the end-to-end tests share, and
+# sets it to show every program on one virtual desktop, so that windows have
+# their frames and positions without a window manager. Test side (ctest fixture).
+#   boot_prefix.sh <prefix>
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/wine_env.sh"
+
+prefix=$1
+mkdir -p "$(dirname "$prefix")"
+wine_env "$prefix"
+start_display || exit 1
+trap 'stop_wine; stop_display' EXIT
+
+wineboot --init >/dev/null 2>&1
+status=$?
+wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 || status=1
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 800x600 /f >/dev/null 2>&1 ||
+  status=1
+stop_wine
+if [ $status -ne 0 ] || [ ! -f "$prefix/system.reg" ]; then
+  echo "the Wine prefix $prefix could not be made"
+  exit 1
+fi
+echo "Wine prefix ready: $prefix"

@@ -1,0 +1,45 @@
+// A word too long for any line of the window: the "Error" box with its text, and
+// after OK the process ends with status 1, the library untouched. Test side.
+#include "cases.h"
+#include "expected_resources.h"
+#include "keyrill_process.h"
+#include "live_dialog.h"
+
+namespace e2e {
+
+int RunFatalCase(const Options& options) {
+  Checks checks("fatal");
+  const std::string work = JoinPath(options.workRoot, "fatal");
+  checks.Expect(MakeFreshDirectory(work), "fresh working directory");
+  // 200 characters without a space, then more of the same line: no window line
+  // holds that word.
+  const std::string library = "\r\n~Long\r\n" + std::string(200, 'w') + " more";
+  WriteWholeFile(JoinPath(work, "tests.tst"), library);
+
+  KeyrillProcess keyrill(options.keyrillExe, work, checks);
+  if (!keyrill.Started()) return checks.Finish();
+  keyrill.PostCommand(kSelectTest);
+  if (HWND dialog = keyrill.WaitDialog("Select Test")) {
+    DoubleClickEntry(checks, dialog, kTestList, "Long");
+    checks.Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000),
+                  "the double-click closes Select Test");
+  }
+  keyrill.PostChar('\r');
+  HWND box = keyrill.WaitDialog("Error");
+  if (box != nullptr) {
+    checks.ExpectEqual(StaticTexts(box), "Word too large for the window.", "the box's text");
+    checks.Expect(GetWindow(box, GW_OWNER) == keyrill.Main(), "the box belongs to the main window");
+    checks.Expect(keyrill.Running(), "the program waits for the box to be closed");
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  }
+  const std::optional<DWORD> code = keyrill.WaitExit(30000);
+  checks.Expect(code.has_value(), "the program ends after the box");
+  if (code) checks.ExpectEqual(*code, 1, "exit status");
+
+  std::string bytes;
+  ReadWholeFile(JoinPath(work, "tests.tst"), bytes);
+  checks.ExpectEqual(bytes, library, "the library is untouched");
+  return checks.Finish();
+}
+
+}  // namespace e2e

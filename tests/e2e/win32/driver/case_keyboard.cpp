@@ -1,0 +1,137 @@
+// keyrill.exe driven by real key presses (SendInput), so the message loop's
+// accelerator translation, the character translation and the dialogs' own
+// keyboard handling are exercised: Ctrl+E, Ctrl+A, Ctrl+S, Ctrl+Q, Tab, Escape,
+// Enter as the default button, Ctrl+Enter as a line break, Alt+O. Test side.
+#include <cctype>
+
+#include "cases.h"
+#include "expected_resources.h"
+#include "keyrill_process.h"
+#include "live_dialog.h"
+
+namespace e2e {
+
+namespace {
+
+void Key(WORD virtualKey, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = virtualKey;
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  SendInput(1, &input, sizeof input);
+  SleepMs(15);
+}
+
+void Press(WORD virtualKey) {
+  Key(virtualKey, false);
+  Key(virtualKey, true);
+}
+
+void Chord(WORD modifier, WORD virtualKey) {
+  Key(modifier, false);
+  Press(virtualKey);
+  Key(modifier, true);
+}
+
+// Lower-case letters, digits and spaces, as keys.
+void TypeKeys(const std::string& text) {
+  for (char c : text) {
+    if (c == ' ') {
+      Press(VK_SPACE);
+    } else {
+      Press(static_cast<WORD>(std::toupper(static_cast<unsigned char>(c))));
+    }
+  }
+}
+
+bool Foreground(HWND window) {
+  SetForegroundWindow(window);
+  return WaitUntil([&] { return GetForegroundWindow() == window; }, 10000);
+}
+
+bool WaitClosed(HWND window) {
+  return WaitUntil([&] { return IsWindow(window) == 0; }, 20000);
+}
+
+bool WaitFocus(HWND dialog, HWND control) {
+  return WaitUntil([&] { return FocusOfThreadOwning(dialog) == control; }, 10000);
+}
+
+}  // namespace
+
+int RunKeyboardCase(const Options& options) {
+  Checks checks("keyboard");
+  const std::string work = JoinPath(options.workRoot, "keyboard");
+  checks.Expect(MakeFreshDirectory(work), "fresh working directory");
+  const std::string library = "\r\n~Keys\r\nab cd";
+  WriteWholeFile(JoinPath(work, "tests.tst"), library);
+  KeyrillProcess keyrill(options.keyrillExe, work, checks);
+  if (!keyrill.Started()) return checks.Finish();
+  if (!checks.Expect(Foreground(keyrill.Main()), "the main window comes to the foreground")) {
+    return checks.Finish();
+  }
+
+  // Ctrl+E is Edit Test's only way in; Escape closes it.
+  Chord(VK_CONTROL, 'E');
+  if (HWND dialog = keyrill.WaitDialog("Edit Test")) {
+    Press(VK_ESCAPE);
+    checks.Expect(WaitClosed(dialog), "Escape closes Edit Test");
+  }
+
+  // Ctrl+A; the name, Tab, two lines joined by Ctrl+Enter, and Enter saves.
+  Chord(VK_CONTROL, 'A');
+  if (HWND dialog = keyrill.WaitDialog("Add Test")) {
+    checks.Expect(WaitFocus(dialog, GetDlgItem(dialog, kTestName)), "the name box has the focus");
+    TypeKeys("kb");
+    Press(VK_TAB);
+    checks.Expect(WaitFocus(dialog, GetDlgItem(dialog, kTestText)), "Tab moves to the text box");
+    TypeKeys("ab");
+    Chord(VK_CONTROL, VK_RETURN);
+    TypeKeys("cd");
+    Press(VK_RETURN);
+    checks.Expect(WaitClosed(dialog), "Enter in the text box saves and closes Add Test");
+  }
+  std::string bytes;
+  ReadWholeFile(JoinPath(work, "tests.tst"), bytes);
+  checks.ExpectEqual(bytes, library + "\r\n~kb\r\nab\r\r\ncd",
+                     "Ctrl+Enter broke the line; Enter saved the test");
+
+  // Ctrl+S: arrows move the highlight and Enter chooses nothing; the choice is a
+  // double-click.
+  Chord(VK_CONTROL, 'S');
+  if (HWND dialog = keyrill.WaitDialog("Select Test")) {
+    HWND list = GetDlgItem(dialog, kTestList);
+    checks.Expect(WaitFocus(dialog, list), "the list has the focus");
+    Press(VK_DOWN);
+    Press(VK_RETURN);
+    SleepMs(300);
+    checks.Expect(IsWindow(dialog) != 0, "arrows and Enter leave Select Test open");
+    DoubleClickEntry(checks, dialog, kTestList, "Keys");
+    checks.Expect(WaitClosed(dialog), "the double-click chooses and closes");
+  }
+
+  // Enter begins; the keys are the run's characters; Alt+O closes the Report.
+  checks.Expect(Foreground(keyrill.Main()), "the main window is in the foreground again");
+  Press(VK_RETURN);
+  SleepMs(200);
+  TypeKeys("ab cd");
+  if (HWND report = keyrill.WaitDialog("Report")) {
+    checks.ExpectEqual(WindowText(GetDlgItem(report, kWordsTyped)), "2", "words typed by keys");
+    checks.ExpectEqual(WindowText(GetDlgItem(report, kErrors)), "0", "no errors");
+    Press(VK_ESCAPE);
+    SleepMs(300);
+    checks.Expect(IsWindow(report) != 0, "Escape leaves the Report open");
+    Chord(VK_MENU, 'O');
+    checks.Expect(WaitClosed(report), "Alt+O presses OK");
+  }
+
+  // Ctrl+Q.
+  checks.Expect(Foreground(keyrill.Main()), "the main window is in the foreground at the end");
+  Chord(VK_CONTROL, 'Q');
+  const std::optional<DWORD> code = keyrill.WaitExit(30000);
+  checks.Expect(code.has_value(), "Ctrl+Q ends the program");
+  if (code) checks.ExpectEqual(*code, 0, "exit status after Ctrl+Q");
+  return checks.Finish();
+}
+
+}  // namespace e2e

@@ -1,0 +1,62 @@
+// Not a check: puts keyrill.exe into the states the documentation shows (idle with
+// a test selected, a run under way, the Report) and waits at each while a
+// screenshot is taken from outside. Test side.
+#include "cases.h"
+#include "expected_resources.h"
+#include "keyrill_process.h"
+
+namespace e2e {
+
+namespace {
+
+// Writes <pose>.ready and waits (at most a minute) for <pose>.done.
+void Pose(const Options& options, const std::string& pose) {
+  WriteWholeFile(JoinPath(options.poseDirectory, pose + ".ready"), pose);
+  const std::string done = JoinPath(options.poseDirectory, pose + ".done");
+  WaitUntil([&] { return GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES; }, 60000);
+}
+
+}  // namespace
+
+int RunScreenshotPoses(const Options& options) {
+  Checks checks("poses");
+  const std::string work = JoinPath(options.workRoot, "poses");
+  checks.Expect(MakeFreshDirectory(work), "fresh working directory");
+  WriteWholeFile(JoinPath(work, "tests.tst"),
+                 "\r\n~Pangrams\r\nThe quick brown fox jumps over the lazy dog.\r\r\n"
+                 "Pack my box with five dozen liquor jugs.\r\r\n"
+                 "How vexingly quick daft zebras jump!");
+  KeyrillProcess keyrill(options.keyrillExe, work, checks);
+  if (!keyrill.Started()) return checks.Finish();
+
+  keyrill.PostCommand(kSelectTest);
+  if (HWND dialog = keyrill.WaitDialog("Select Test")) {
+    DoubleClickEntry(checks, dialog, kTestList, "Pangrams");
+    WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000);
+  }
+  SleepMs(500);
+  Pose(options, "idle");
+
+  keyrill.Char('\r');
+  const std::string typed = "The quick brown fox jumps over the lazy dog.Pack my box wiht five";
+  for (char c : typed) {
+    keyrill.Char(static_cast<unsigned char>(c));
+    SleepMs(60);
+  }
+  SleepMs(700);
+  Pose(options, "run");
+
+  const std::string rest = " dozen liquor jugs.How vexingly quick daft zebras jump";
+  for (char c : rest) keyrill.Char(static_cast<unsigned char>(c));
+  keyrill.PostChar('!');
+  if (HWND report = keyrill.WaitDialog("Report")) {
+    SleepMs(500);
+    Pose(options, "report");
+    Click(checks, GetDlgItem(report, kReportOk), "OK");
+  }
+  keyrill.Command(kExit);
+  checks.Expect(keyrill.WaitExit(30000).has_value(), "Exit ends the program");
+  return checks.Finish();
+}
+
+}  // namespace e2e

@@ -1,0 +1,172 @@
+// The main window as other programs see it (class, title, frame, menu), the three
+// test dialogs as they open over it, and the two ways out: the close box in the
+// middle of a run and the Exit command. Test side.
+#include <cstdio>
+
+#include "cases.h"
+#include "expected_resources.h"
+#include "keyrill_process.h"
+#include "live_dialog.h"
+
+namespace e2e {
+
+namespace {
+
+constexpr const char* kLibrary = "\r\n~Short\r\nthe cat sat";
+
+void CheckMainWindow(Checks& checks, KeyrillProcess& keyrill) {
+  HWND main = keyrill.Main();
+  checks.Expect(FindWindowA("CForm", nullptr) != nullptr, "FindWindowA(\"CForm\", NULL) finds it");
+  checks.ExpectEqual(ClassName(main), "CForm", "window class");
+  char title[128] = {};
+  GetWindowTextA(main, title, sizeof title);
+  checks.ExpectEqual(title, "Keyrill Beta 0.80", "title");
+  const RECT frame = ScreenRect(main);
+  checks.Expect(frame.left == 50 && frame.top == 50, "frame at (50, 50)");
+  checks.ExpectEqual(frame.right - frame.left, 500, "frame width");
+  checks.ExpectEqual(frame.bottom - frame.top, 500, "frame height");
+  const auto style = static_cast<DWORD>(GetWindowLongA(main, GWL_STYLE));
+  checks.Expect((style & WS_OVERLAPPEDWINDOW) == WS_OVERLAPPEDWINDOW, "WS_OVERLAPPEDWINDOW");
+  checks.Expect((style & WS_VISIBLE) != 0, "shown");
+  checks.ExpectEqual(static_cast<long long>(GetClassLongA(main, GCL_STYLE)), 0, "class style 0");
+  checks.ExpectEqual(static_cast<long long>(GetClassLongA(main, GCL_CBCLSEXTRA)), 0,
+                     "no extra class bytes");
+  checks.ExpectEqual(static_cast<long long>(GetClassLongA(main, GCL_CBWNDEXTRA)), 0,
+                     "no extra window bytes");
+  RECT client{};
+  GetClientRect(main, &client);
+  checks.Expect(client.right > 400 && client.bottom > 350,
+                "client area " + std::to_string(client.right) + " x " +
+                    std::to_string(client.bottom) + " inside the 500 x 500 frame");
+  std::printf("client area %ld x %ld\n", client.right, client.bottom);
+
+  HMENU menu = GetMenu(main);
+  checks.Expect(menu != nullptr, "the window has its menu bar");
+  // Reading another process's menu items is possible on Windows; Wine answers
+  // only inside the owning process, so the items themselves are also checked
+  // from the resource by the resources case.
+  const int count = GetMenuItemCount(menu);
+  if (count >= 0) {
+    checks.ExpectEqual(count, 1, "one popup on the menu bar");
+    HMENU file = GetSubMenu(menu, 0);
+    const auto& want = ExpectedFileMenu();
+    for (std::size_t i = 0; file != nullptr && i < want.size(); ++i) {
+      MENUITEMINFOA item{};
+      item.cbSize = sizeof item;
+      item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING;
+      char text[128] = {};
+      item.dwTypeData = text;
+      item.cch = sizeof text;
+      GetMenuItemInfoA(file, static_cast<UINT>(i), TRUE, &item);
+      if (want[i].text == nullptr) {
+        checks.Expect((item.fType & MFT_SEPARATOR) != 0,
+                      "live menu item " + std::to_string(i + 1) + ": separator");
+      } else {
+        checks.ExpectEqual(text, want[i].text, "live menu item text");
+        checks.ExpectEqual(static_cast<long long>(item.wID), want[i].command, "live menu item id");
+      }
+    }
+  } else {
+    std::printf("note: this system does not read another process's menu items\n");
+  }
+}
+
+void CheckTestDialogs(Checks& checks, KeyrillProcess& keyrill) {
+  // Select Test: the list has the focus; Enter (IDOK) is ignored; the close box
+  // (WM_CLOSE, which the dialog manager turns into IDCANCEL) closes it.
+  keyrill.PostCommand(kSelectTest);
+  if (HWND dialog = keyrill.WaitDialog("Select Test")) {
+    CheckLiveDialog(checks, dialog, ExpectedDialogById(108), Placement::OnMainWindow,
+                    keyrill.Main());
+    checks.Expect(FocusOfThreadOwning(dialog) == GetDlgItem(dialog, kTestList),
+                  "Select Test opens with the focus on the list");
+    checks.ExpectEqual(static_cast<long long>(ListEntries(GetDlgItem(dialog, kTestList)).size()), 1,
+                       "Select Test lists the one stored test");
+    SendWithTimeout(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    SleepMs(300);
+    checks.Expect(IsWindow(dialog) != 0, "Enter does not close Select Test");
+    checks.Expect(IsWindowEnabled(keyrill.Main()) == 0, "the main window is disabled meanwhile");
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+    checks.Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000),
+                  "the close box closes Select Test");
+  }
+
+  // Add Test: the name box has the focus and takes at most 47 characters;
+  // Escape (IDCANCEL) closes it.
+  keyrill.PostCommand(kAddTest);
+  if (HWND dialog = keyrill.WaitDialog("Add Test")) {
+    CheckLiveDialog(checks, dialog, ExpectedDialogById(110), Placement::OnMainWindow,
+                    keyrill.Main());
+    checks.Expect(FocusOfThreadOwning(dialog) == GetDlgItem(dialog, kTestName),
+                  "Add Test opens with the focus on the name box");
+    LRESULT limit = 0;
+    SendWithTimeout(GetDlgItem(dialog, kTestName), EM_GETLIMITTEXT, 0, 0, &limit);
+    checks.ExpectEqual(limit, 47, "the name box takes 47 characters");
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
+    checks.Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000),
+                  "Escape closes Add Test");
+  }
+
+  // Edit Test: no menu item, command 40009 (Ctrl+E) only; the focus on Update.
+  keyrill.PostCommand(kEditTest);
+  if (HWND dialog = keyrill.WaitDialog("Edit Test")) {
+    CheckLiveDialog(checks, dialog, ExpectedDialogById(111), Placement::OnMainWindow,
+                    keyrill.Main());
+    checks.Expect(FocusOfThreadOwning(dialog) == GetDlgItem(dialog, kUpdateButton),
+                  "Edit Test opens with the focus on Update");
+    LRESULT limit = 0;
+    SendWithTimeout(GetDlgItem(dialog, kTestName), EM_GETLIMITTEXT, 0, 0, &limit);
+    checks.ExpectEqual(limit, 47, "Edit Test's name box takes 47 characters");
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
+    checks.Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000),
+                  "Escape closes Edit Test");
+  }
+}
+
+}  // namespace
+
+int RunWindowCase(const Options& options) {
+  Checks checks("window");
+  const std::string work = JoinPath(options.workRoot, "window");
+  checks.Expect(MakeFreshDirectory(work), "fresh working directory");
+  WriteWholeFile(JoinPath(work, "tests.tst"), kLibrary);
+
+  {
+    KeyrillProcess keyrill(options.keyrillExe, work, checks);
+    if (keyrill.Started()) {
+      CheckMainWindow(checks, keyrill);
+      CheckTestDialogs(checks, keyrill);
+
+      // The close box in the middle of a run ends the program, without a Report.
+      keyrill.PostCommand(kSelectTest);
+      if (HWND dialog = keyrill.WaitDialog("Select Test")) {
+        DoubleClickEntry(checks, dialog, kTestList, "Short");
+        checks.Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000),
+                      "a double-click closes Select Test");
+      }
+      keyrill.Char('\r');
+      keyrill.Type("the");
+      PostMessageA(keyrill.Main(), WM_CLOSE, 0, 0);
+      const std::optional<DWORD> code = keyrill.WaitExit(30000);
+      checks.Expect(code.has_value(), "the close box ends the program");
+      if (code) checks.ExpectEqual(*code, 0, "exit status after the close box");
+    }
+  }
+
+  {
+    KeyrillProcess keyrill(options.keyrillExe, work, checks);
+    if (keyrill.Started()) {
+      keyrill.Command(kExit);
+      const std::optional<DWORD> code = keyrill.WaitExit(30000);
+      checks.Expect(code.has_value(), "Exit ends the program");
+      if (code) checks.ExpectEqual(*code, 0, "exit status after Exit");
+    }
+  }
+
+  std::string bytes;
+  ReadWholeFile(JoinPath(work, "tests.tst"), bytes);
+  checks.ExpectEqual(bytes, kLibrary, "the library is only read");
+  return checks.Finish();
+}
+
+}  // namespace e2e

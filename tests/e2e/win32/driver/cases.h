@@ -1,0 +1,23 @@
+// The end-to-end cases of keyrill.exe; each returns the process exit status.
+// Test side.
+#pragma once
+
+#include <string>
+
+namespace e2e {
+
+struct Options {
+  std::string keyrillExe;     // Windows path
+  std::string workRoot;       // Windows path of an empty directory for this case
+  std::string poseDirectory;  // screenshots only: where the pose markers go
+};
+
+int RunResourcesCase(const Options& options);
+int RunWindowCase(const Options& options);
+int RunLibraryCase(const Options& options);
+int RunTypingCase(const Options& options);
+int RunFatalCase(const Options& options);
+int RunKeyboardCase(const Options& options);
+int RunScreenshotPoses(const Options& options);
+
+}  // namespace e2e

@@ -1,0 +1,192 @@
+// Checks, paths, files and cross-process window helpers for the end-to-end cases.
+// Test side (a Windows program run under Wine).
+#include "e2e_support.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace e2e {
+
+bool Checks::Expect(bool ok, const std::string& what) {
+  if (ok) {
+    ++passed_;
+  } else {
+    ++failures_;
+    std::printf("FAIL [%s] %s\n", caseName_.c_str(), what.c_str());
+    std::fflush(stdout);
+  }
+  return ok;
+}
+
+bool Checks::ExpectEqual(const std::string& actual, const std::string& expected,
+                         const std::string& what) {
+  return Expect(actual == expected,
+                what + ": got \"" + Printable(actual) + "\", want \"" + Printable(expected) + "\"");
+}
+
+bool Checks::ExpectEqual(long long actual, long long expected, const std::string& what) {
+  return Expect(actual == expected,
+                what + ": got " + std::to_string(actual) + ", want " + std::to_string(expected));
+}
+
+int Checks::Finish() const {
+  std::printf("[%s] %d checks passed, %d failed\n", caseName_.c_str(), passed_, failures_);
+  std::fflush(stdout);
+  return failures_ == 0 && passed_ > 0 ? 0 : 1;
+}
+
+std::string Printable(const std::string& bytes) {
+  std::string out;
+  for (unsigned char c : bytes) {
+    if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (c < 0x20 || c >= 0x7F) {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "\\x%02X", c);
+      out += hex;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out;
+}
+
+std::string ToWindowsPath(const std::string& path) {
+  if (path.empty() || path[0] != '/') return path;
+  std::string out = "Z:";
+  for (char c : path) out += c == '/' ? '\\' : c;
+  return out;
+}
+
+std::string JoinPath(const std::string& directory, const std::string& name) {
+  if (directory.empty()) return name;
+  const char last = directory.back();
+  return last == '\\' || last == '/' ? directory + name : directory + "\\" + name;
+}
+
+bool MakeFreshDirectory(const std::string& path) {
+  CreateDirectoryA(path.c_str(), nullptr);
+  WIN32_FIND_DATAA found{};
+  HANDLE search = FindFirstFileA(JoinPath(path, "*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::string name = found.cFileName;
+      if (name == "." || name == "..") continue;
+      const std::string full = JoinPath(path, name);
+      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        RemoveDirectoryA(full.c_str());
+      } else {
+        SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(full.c_str());
+      }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+  }
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return true;
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return static_cast<bool>(out);
+}
+
+std::uint64_t NowMs() {
+  return GetTickCount64();
+}
+
+void SleepMs(DWORD ms) {
+  Sleep(ms);
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+  const std::uint64_t deadline = NowMs() + timeoutMs;
+  for (;;) {
+    if (condition()) return true;
+    if (NowMs() >= deadline) return false;
+    Sleep(20);
+  }
+}
+
+HWND FindProcessWindow(DWORD processId, const char* windowClass, const char* caption) {
+  HWND window = nullptr;
+  while ((window = FindWindowExA(nullptr, window, windowClass, caption)) != nullptr) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == processId && IsWindowVisible(window)) return window;
+  }
+  return nullptr;
+}
+
+HWND WaitForProcessWindow(DWORD processId, const char* windowClass, const char* caption,
+                          DWORD timeoutMs) {
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        found = FindProcessWindow(processId, windowClass, caption);
+        return found != nullptr;
+      },
+      timeoutMs);
+  return found;
+}
+
+bool SendWithTimeout(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result,
+                     UINT timeoutMs) {
+  DWORD_PTR answer = 0;
+  const LRESULT ok =
+      SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, timeoutMs, &answer);
+  if (result != nullptr) *result = static_cast<LRESULT>(answer);
+  return ok != 0;
+}
+
+std::string WindowText(HWND window) {
+  char buffer[1024] = {};
+  LRESULT length = 0;
+  if (!SendWithTimeout(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer),
+                       &length)) {
+    return "<no answer>";
+  }
+  if (length < 0) length = 0;
+  if (length >= static_cast<LRESULT>(sizeof buffer)) length = sizeof buffer - 1;
+  return std::string(buffer, static_cast<std::size_t>(length));
+}
+
+std::string ClassName(HWND window) {
+  char buffer[256] = {};
+  const int length = GetClassNameA(window, buffer, sizeof buffer);
+  return std::string(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+HWND FocusOfThreadOwning(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+  if (!GetGUIThreadInfo(thread, &info)) return nullptr;
+  return info.hwndFocus;
+}
+
+RECT ScreenRect(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect;
+}
+
+RECT RectInParent(HWND child) {
+  RECT rect = ScreenRect(child);
+  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+}  // namespace e2e

@@ -1,0 +1,63 @@
+// What every end-to-end case of keyrill.exe needs: counted checks, Windows paths
+// under Wine, whole-file reads and writes, and finding another process's windows
+// and talking to them by message. Test side: a Windows program of its own.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace e2e {
+
+// Counts failed expectations and says what failed; a case passes with none.
+class Checks {
+ public:
+  explicit Checks(std::string caseName) : caseName_(std::move(caseName)) {}
+  bool Expect(bool ok, const std::string& what);
+  bool ExpectEqual(const std::string& actual, const std::string& expected, const std::string& what);
+  bool ExpectEqual(long long actual, long long expected, const std::string& what);
+  int failures() const { return failures_; }
+  // Prints the summary; the process's exit status.
+  int Finish() const;
+
+ private:
+  std::string caseName_;
+  int failures_ = 0;
+  int passed_ = 0;
+};
+
+// Bytes made readable: CR, LF and other control bytes escaped.
+std::string Printable(const std::string& bytes);
+
+// "/a/b" as Wine's drive Z: sees it; Windows paths pass unchanged.
+std::string ToWindowsPath(const std::string& path);
+std::string JoinPath(const std::string& directory, const std::string& name);
+// An empty directory of that name: made when missing, emptied of files when not.
+bool MakeFreshDirectory(const std::string& path);
+bool ReadWholeFile(const std::string& path, std::string& bytes);
+bool WriteWholeFile(const std::string& path, const std::string& bytes);
+
+std::uint64_t NowMs();
+// Polls the condition every 20 ms until it holds or the time is up.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+void SleepMs(DWORD ms);
+
+// A visible top-level window of that process with that class and caption.
+HWND FindProcessWindow(DWORD processId, const char* windowClass, const char* caption);
+HWND WaitForProcessWindow(DWORD processId, const char* windowClass, const char* caption,
+                          DWORD timeoutMs);
+
+// Messages to another process's windows, never blocking for ever.
+bool SendWithTimeout(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                     LRESULT* result = nullptr, UINT timeoutMs = 20000);
+std::string WindowText(HWND window);  // WM_GETTEXT
+std::string ClassName(HWND window);
+// The window that has the keyboard focus in the thread that owns window.
+HWND FocusOfThreadOwning(HWND window);
+// A window's frame in screen coordinates, and relative to its parent's client area.
+RECT ScreenRect(HWND window);
+RECT RectInParent(HWND child);
+
+}  // namespace e2e
