@@ -1,0 +1,69 @@
+// The client-area widget: dirty-rectangle copies from the back buffer, keys and
+// committed text to character codes. Platform side (Qt).
+#include "qt/back_buffer_view.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "qt/key_translation.h"
+
+namespace keyrill::qt {
+
+BackBufferView::BackBufferView(const QImage& image, QWidget* parent)
+    : QWidget(parent), image_(image) {
+  // Every pixel is painted from the image (or white past its edge): no erase first.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_InputMethodEnabled);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+void BackBufferView::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  const qreal ratio = image_.devicePixelRatio();
+  const QRect imageRect(QPoint(0, 0), image_.deviceIndependentSize().toSize());
+  for (const QRect& rect : event->region()) {
+    const QRect inside = rect & imageRect;
+    if (!inside.isEmpty()) {
+      const QRectF source(inside.x() * ratio, inside.y() * ratio, inside.width() * ratio,
+                          inside.height() * ratio);
+      painter.drawImage(QRectF(inside), image_, source);
+    }
+    // A window grown past its creation size shows the white background there.
+    for (const QRect& outside : QRegion(rect).subtracted(QRegion(imageRect))) {
+      painter.fillRect(outside, Qt::white);
+    }
+  }
+  painter.end();
+  if (onPainted_) onPainted_(event->region());
+}
+
+void BackBufferView::Send(const std::vector<int>& codes) {
+  if (!onChar_) return;
+  for (int code : codes) onChar_(code);
+}
+
+void BackBufferView::keyPressEvent(QKeyEvent* event) {
+  Send(CodesForKey(event->key(), event->modifiers(), event->text()));
+  event->accept();
+}
+
+void BackBufferView::inputMethodEvent(QInputMethodEvent* event) {
+  Send(CodesForCommit(event->commitString()));
+  event->accept();
+}
+
+QVariant BackBufferView::inputMethodQuery(Qt::InputMethodQuery query) const {
+  // An input method's pre-edit window goes at the window's top-left; the core has
+  // no notion of a text cursor to report.
+  if (query == Qt::ImCursorRectangle) return QRect(0, 0, 1, 1);
+  if (query == Qt::ImEnabled) return true;
+  return QWidget::inputMethodQuery(query);
+}
+
+bool BackBufferView::focusNextPrevChild(bool /*next*/) {
+  return false;
+}
+
+}  // namespace keyrill::qt

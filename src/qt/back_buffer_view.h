@@ -1,0 +1,43 @@
+// The main window's client area on Qt: paints the dirty part of the back buffer,
+// and hands key presses and committed input-method text on as character codes.
+// Platform side (Qt).
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+namespace keyrill::qt {
+
+class BackBufferView final : public QWidget {
+ public:
+  BackBufferView(const QImage& image, QWidget* parent);
+
+  // Where character codes go (the router's OnChar).
+  void SetCharHandler(std::function<void(int code)> handler) { onChar_ = std::move(handler); }
+  // Called after every paint with the region just painted; lets a measuring tool
+  // see when a key's cell reached the screen.
+  void SetPaintObserver(std::function<void(const QRegion&)> observer) {
+    onPainted_ = std::move(observer);
+  }
+
+  // The client size the main window is created with.
+  QSize sizeHint() const override { return {492, 446}; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+  // Tab and Shift+Tab are characters here, not focus moves.
+  bool focusNextPrevChild(bool next) override;
+
+ private:
+  void Send(const std::vector<int>& codes);
+
+  const QImage& image_;
+  std::function<void(int)> onChar_;
+  std::function<void(const QRegion&)> onPainted_;
+};
+
+}  // namespace keyrill::qt

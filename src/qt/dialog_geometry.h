@@ -1,0 +1,31 @@
+// Sizes and places the dialogs from their templates' dialog units. Platform side (Qt).
+// The templates' font (8-point "MS Sans Serif") has base units of 6 x 13 pixels, so
+// one horizontal unit is 6/4 = 1.5 px and one vertical unit 13/8 = 1.625 px.
+#pragma once
+
+#include <QRect>
+#include <QWidget>
+
+namespace keyrill::qt {
+
+// Dialog units to pixels, rounded to the nearest pixel (halves away from zero).
+int DialogUnitsX(int units);
+int DialogUnitsY(int units);
+// A control's template rectangle (x, y, width, height in dialog units) in pixels.
+QRect DialogRect(int x, int y, int width, int height);
+
+// The point CentreOnMainWindow moves a dialog's outer top-left corner to: the main
+// window's outer rectangle (L, T, R, B) and the dialog's (l, t, r, b), right and
+// bottom exclusive, give ((L + R) / 2 - (r - l) / 2, (T + B) / 2 - (b - t) / 2),
+// each division truncating toward zero. Not kept inside the screen.
+QPoint CentredTopLeft(const QRect& owner, const QSize& dialog);
+
+enum class Centre { OnMainWindow, OnScreen };
+
+// Fixes a dialog's client size, gives it the templates' 8-point type and places it
+// centred on the main window's outer rectangle (CentreOnMainWindow) or on the
+// available area of the main window's screen (the Report).
+void PlaceDialog(QWidget& dialog, const QSize& clientSize, const QWidget& mainWindow,
+                 Centre centre);
+
+}  // namespace keyrill::qt

@@ -1,0 +1,111 @@
+// The QImage back buffer and its two cell fonts. Platform side (Qt).
+#include "qt/image_surface.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "qt/cp1252.h"
+
+namespace keyrill::qt {
+
+Glyph GlyphForByte(unsigned char byte) {
+  if (byte == 0x0D) return {GlyphKind::Blank, {}};
+  if (byte < 0x20 || byte == 0x7F) {
+    QString caret(QLatin1Char('^'));
+    caret.append(QLatin1Char(static_cast<char>(byte ^ 0x40)));
+    return {GlyphKind::Caret, caret};
+  }
+  const char16_t ch = DecodeCp1252(byte);
+  if (ch >= 0x80 && ch <= 0x9F) return {GlyphKind::Character, QString(QChar(0xFFFD))};
+  return {GlyphKind::Character, QString(QChar(ch))};
+}
+
+ImageSurface::CellFont ImageSurface::MakeCellFont(int pixelSize) {
+  CellFont cell;
+  cell.font = QFont(QStringLiteral("DejaVu Sans Mono"));
+  cell.font.setStyleHint(QFont::Monospace);
+  cell.font.setFixedPitch(true);
+  cell.font.setBold(true);
+  cell.font.setPixelSize(pixelSize);
+  const QFontMetrics metrics(cell.font);
+  cell.cellWidth = metrics.horizontalAdvance(QLatin1Char('@'));
+  cell.cellHeight = metrics.height();
+  cell.ascent = metrics.ascent();
+
+  cell.caretFont = cell.font;
+  for (int size = pixelSize / 2; size >= 4; --size) {
+    cell.caretFont.setPixelSize(size);
+    if (QFontMetrics(cell.caretFont).horizontalAdvance(QStringLiteral("^W")) <= cell.cellWidth) {
+      break;
+    }
+  }
+  const QFontMetrics caretMetrics(cell.caretFont);
+  cell.caretBaseline = (cell.cellHeight - caretMetrics.height()) / 2 + caretMetrics.ascent();
+  return cell;
+}
+
+ImageSurface::ImageSurface() : text_(MakeCellFont(24)), stats_(MakeCellFont(16)) {}
+
+void ImageSurface::Create(int width, int height, qreal devicePixelRatio) {
+  const int pixelWidth = qRound(width * devicePixelRatio);
+  const int pixelHeight = qRound(height * devicePixelRatio);
+  image_ = QImage(pixelWidth, pixelHeight, QImage::Format_RGB32);
+  image_.setDevicePixelRatio(devicePixelRatio);
+  image_.fill(Qt::white);
+}
+
+void ImageSurface::Fill(std::int32_t left, std::int32_t top, std::int32_t width,
+                        std::int32_t height, Brush brush) {
+  if (width <= 0 || height <= 0 || image_.isNull()) return;
+  QPainter painter(&image_);
+  painter.fillRect(QRect(left, top, width, height), brush == Brush::Black ? Qt::black : Qt::white);
+}
+
+Font ImageSurface::UseFont(Font font) {
+  const Font displaced = selected_;
+  selected_ = font;
+  return displaced;
+}
+
+void ImageSurface::DrawBytes(std::int32_t x, std::int32_t y, const char* bytes,
+                             std::int32_t count) {
+  if (count <= 0 || image_.isNull()) return;
+  const CellFont& cell = Selected();
+  QPainter painter(&image_);
+  // Opaque cells: the whole run's extent white first, then each glyph black in its cell.
+  painter.fillRect(QRect(x, y, cell.cellWidth * count, cell.cellHeight), Qt::white);
+  painter.setPen(Qt::black);
+  painter.setFont(cell.font);
+  bool caretFontSet = false;
+  for (std::int32_t i = 0; i < count; ++i) {
+    const int cellX = x + i * cell.cellWidth;
+    const Glyph glyph = GlyphForByte(static_cast<unsigned char>(bytes[i]));
+    switch (glyph.kind) {
+      case GlyphKind::Blank:
+        break;
+      case GlyphKind::Character:
+        if (caretFontSet) {
+          painter.setFont(cell.font);
+          caretFontSet = false;
+        }
+        if (glyph.text != QLatin1String(" ")) {
+          painter.drawText(QPoint(cellX, y + cell.ascent), glyph.text);
+        }
+        break;
+      case GlyphKind::Caret:
+        if (!caretFontSet) {
+          painter.setFont(cell.caretFont);
+          caretFontSet = true;
+        }
+        painter.drawText(QPoint(cellX, y + cell.caretBaseline), glyph.text);
+        break;
+    }
+  }
+}
+
+Extent ImageSurface::MeasureBytes(const char* /*bytes*/, std::int32_t count) {
+  const CellFont& cell = Selected();
+  return {cell.cellWidth * (count > 0 ? count : 0), cell.cellHeight};
+}
+
+}  // namespace keyrill::qt

@@ -1,0 +1,64 @@
+// Key presses and committed text to character codes. Platform side (Qt).
+#include "qt/key_translation.h"
+
+#include "qt/cp1252.h"
+
+namespace keyrill::qt {
+
+std::vector<int> CodesForCommit(const QString& commit) {
+  std::vector<int> codes;
+  for (qsizetype i = 0; i < commit.size(); ++i) {
+    const QChar ch = commit.at(i);
+    if (ch.isSurrogate()) continue;  // outside the code page, both halves
+    const int byte = EncodeCp1252(ch.unicode());
+    if (byte < 0x20 || byte == 0x7F) continue;  // -1 (no byte) or a control character
+    codes.push_back(byte);
+  }
+  return codes;
+}
+
+std::vector<int> CodesForKey(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+  const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
+  const bool alt = modifiers.testFlag(Qt::AltModifier);
+  // Alt alone makes system characters; Ctrl+Alt is AltGr on Windows keyboards and
+  // types the key's text like any other key.
+  if (alt && !ctrl) return {};
+
+  switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (ctrl && alt) return {};
+      return {ctrl ? 10 : 13};
+    case Qt::Key_Backspace:
+      if (ctrl && alt) return {};
+      return {ctrl ? 127 : 8};
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      if (ctrl) return {};
+      return {9};
+    case Qt::Key_Escape:
+      if (ctrl) return {};
+      return {27};
+    default:
+      break;
+  }
+
+  if (ctrl && !alt) {
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return {key - Qt::Key_A + 1};
+    switch (key) {
+      case Qt::Key_BracketLeft:
+        return {27};
+      case Qt::Key_Backslash:
+        return {28};
+      case Qt::Key_BracketRight:
+        return {29};
+      case Qt::Key_Space:
+        return {32};
+      default:
+        return {};
+    }
+  }
+  return CodesForCommit(text);
+}
+
+}  // namespace keyrill::qt

@@ -1,0 +1,150 @@
+// The Qt main window, Keyrill's Linux platform layer. Platform side (Qt).
+//
+// Provides: the window ("Keyrill Beta 0.80" at (50, 50), client 492 x 446 below the
+// menu bar, measured once), the QImage back buffer with dirty-rectangle painting,
+// the File menu and the seven Ctrl accelerators from the core's tables, character
+// codes from keys and input methods, timers 1 and 2, the four modal dialogs, the
+// fatal "Error" box.
+// Not provided: anything the core decides (what a command, key or tick does), a
+// re-measure on resize (there is none, by design), settings, command-line options.
+#include "qt/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QShortcut>
+#include <QTimer>
+#include <cstdlib>
+
+#include "app/commands.h"
+#include "app/router.h"
+#include "qt/back_buffer_view.h"
+#include "qt/cp1252.h"
+#include "qt/report_dialog.h"
+#include "qt/select_test_dialog.h"
+#include "qt/test_entry_dialog.h"
+#include "run/screen.h"
+
+namespace keyrill::qt {
+
+MainWindow::MainWindow()
+    : program_(surface_, *this, clock_, kLibraryFileName),
+      view_(new BackBufferView(surface_.image(), this)) {
+  setObjectName(QString::fromLatin1(kWindowClass));
+  setWindowTitle(QString::fromLatin1(kWindowTitle));
+  setWindowIcon(QIcon(QStringLiteral(":/keyrill.png")));
+  setCentralWidget(view_);
+  view_->SetCharHandler([this](int code) { OnChar(program_, code); });
+  CreateMenus();
+  CreateAccelerators();
+  move(kWindowX, kWindowY);
+  MeasureClientArea();
+  view_->setFocus();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::CreateMenus() {
+  QMenu* file = menuBar()->addMenu(QString::fromLatin1(kFileMenuTitle));
+  for (const MenuEntry& entry : kFileMenu) {
+    if (entry.text == nullptr) {
+      file->addSeparator();
+      continue;
+    }
+    // The text after "\t" is shown as the shortcut; the key itself is the
+    // accelerator's, so the action gets no key sequence of its own.
+    QAction* action = file->addAction(QString::fromLatin1(entry.text));
+    action->setData(entry.command);
+    const int command = entry.command;
+    connect(action, &QAction::triggered, this, [this, command] { OnCommand(program_, command); });
+  }
+}
+
+void MainWindow::CreateAccelerators() {
+  for (const AcceleratorEntry& entry : kAccelerators) {
+    const auto key = static_cast<Qt::Key>(entry.key);  // Qt::Key_A is 'A'
+    auto* shortcut = new QShortcut(QKeySequence(QKeyCombination(Qt::ControlModifier, key)), this);
+    // Only while the main window is the active window: a modal dialog switches them off.
+    shortcut->setContext(Qt::WindowShortcut);
+    const int command = entry.command;
+    connect(shortcut, &QShortcut::activated, this,
+            [this, command] { OnCommand(program_, command); });
+  }
+}
+
+void MainWindow::MeasureClientArea() {
+  // Size the window so the client below the menu bar is the view's 492 x 446, lay it
+  // out, and read the size it really got: that is the client area, fixed from here on.
+  const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
+  const QSize client = view_->sizeHint();
+  resize(client.width(), client.height() + menuHeight);
+  if (layout() != nullptr) layout()->activate();
+  const QSize measured = view_->size();
+  surface_.Create(measured.width(), measured.height(), devicePixelRatioF());
+  MeasureLayout(program_, measured.width(), measured.height());
+}
+
+void MainWindow::Invalidate(const Rect& rect, bool /*erase*/) {
+  // Every pixel comes from the back buffer, so erasing first changes nothing.
+  view_->update(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
+}
+
+void MainWindow::InvalidateAll(bool /*erase*/) {
+  view_->update();
+}
+
+void MainWindow::StartTimer(int id, int periodMs) {
+  QTimer*& timer = timers_[id];
+  if (timer == nullptr) {
+    timer = new QTimer(this);
+    timer->setTimerType(Qt::PreciseTimer);
+    connect(timer, &QTimer::timeout, this, [this, id] { OnTimer(program_, id); });
+  }
+  timer->start(periodMs);  // starting a running timer restarts its period
+}
+
+void MainWindow::StopTimer(int id) {
+  const auto found = timers_.find(id);
+  if (found != timers_.end()) found->second->stop();
+}
+
+void MainWindow::CloseMainWindow() {
+  close();
+}
+
+void MainWindow::ShowSelectTest() {
+  SelectTestDialog dialog(program_, *this);
+  dialog.exec();
+}
+
+void MainWindow::ShowAddTest() {
+  TestEntryDialog dialog(program_, *this, EntryKind::Add);
+  dialog.exec();
+}
+
+void MainWindow::ShowEditTest() {
+  TestEntryDialog dialog(program_, *this, EntryKind::Edit);
+  dialog.exec();
+}
+
+void MainWindow::ShowReport(const ReportTexts& texts) {
+  ReportDialog dialog(texts, *this);
+  dialog.exec();
+}
+
+void MainWindow::FatalError(const char* text) {
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Error"), DecodeBytes(text), QMessageBox::Ok,
+                  this);
+  box.exec();
+  std::exit(1);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // The window goes away: no tick may reach the program after it.
+  for (auto& [id, timer] : timers_) timer->stop();
+  event->accept();
+}
+
+}  // namespace keyrill::qt

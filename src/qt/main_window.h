@@ -1,0 +1,56 @@
+// The main window on Qt: owns the program state and the back buffer, implements
+// the core's Host, and turns menu actions, accelerators, keys and timers into the
+// router's three entry points. Platform side (Qt).
+#pragma once
+
+#include <QMainWindow>
+#include <map>
+
+#include "app/host.h"
+#include "app/program.h"
+#include "qt/image_surface.h"
+#include "results/clock.h"
+
+class QTimer;
+
+namespace keyrill::qt {
+
+class BackBufferView;
+
+class MainWindow final : public QMainWindow, public Host {
+ public:
+  MainWindow();
+  ~MainWindow() override;
+
+  Program& program() { return program_; }
+  const QImage& backBuffer() const { return surface_.image(); }
+  BackBufferView& view() { return *view_; }
+
+  // Host
+  void Invalidate(const Rect& rect, bool erase) override;
+  void InvalidateAll(bool erase) override;
+  void StartTimer(int id, int periodMs) override;
+  void StopTimer(int id) override;
+  void CloseMainWindow() override;
+  void ShowSelectTest() override;
+  void ShowAddTest() override;
+  void ShowEditTest() override;
+  void ShowReport(const ReportTexts& texts) override;
+  void FatalError(const char* text) override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateMenus();
+  void CreateAccelerators();
+  void MeasureClientArea();
+
+  ImageSurface surface_;
+  SteadyClock clock_;
+  Program program_;
+  BackBufferView* view_;
+  std::map<int, QTimer*> timers_;
+};
+
+}  // namespace keyrill::qt

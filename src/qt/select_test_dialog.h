@@ -1,0 +1,25 @@
+// The Select Test dialog: the library's names, and a double-click as the only way
+// to choose one. Platform side (Qt); the choice itself is the core's ChooseTest.
+#pragma once
+
+#include <QDialog>
+
+#include "app/program.h"
+
+namespace keyrill::qt {
+
+class TestNameList;
+
+class SelectTestDialog final : public QDialog {
+ public:
+  SelectTestDialog(Program& program, QWidget& mainWindow);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  Program& program_;
+  TestNameList* list_;
+};
+
+}  // namespace keyrill::qt

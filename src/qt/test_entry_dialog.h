@@ -1,0 +1,41 @@
+// Add Test and Edit Test: a name box, the text box and a default button that saves
+// through the core's SaveTest; Edit Test adds the list of names, whose double-click
+// fills the name box. A save that fails is reported and the dialog stays open with
+// everything typed. Platform side (Qt).
+#pragma once
+
+#include <QDialog>
+
+#include "app/program.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace keyrill::qt {
+
+class TestNameList;
+class TestTextBox;
+
+enum class EntryKind { Add, Edit };
+
+class TestEntryDialog final : public QDialog {
+ public:
+  TestEntryDialog(Program& program, QWidget& mainWindow, EntryKind kind);
+
+  // The message shown when the library could not take the test.
+  static QString SaveFailedText();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void Save();
+
+  Program& program_;
+  QLineEdit* name_;
+  TestTextBox* text_;
+  QPushButton* button_;
+  TestNameList* list_ = nullptr;
+};
+
+}  // namespace keyrill::qt

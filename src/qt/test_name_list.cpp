@@ -1,0 +1,57 @@
+// The sorted name list shared by Select Test and Edit Test. Platform side (Qt).
+#include "qt/test_name_list.h"
+
+#include <QMouseEvent>
+#include <algorithm>
+#include <vector>
+
+#include "app/dialog_actions.h"
+#include "qt/cp1252.h"
+
+namespace keyrill::qt {
+namespace {
+
+constexpr int kNameRole = Qt::UserRole;  // the name's bytes, exactly as stored
+
+}  // namespace
+
+TestNameList::TestNameList(QWidget* parent) : QListWidget(parent) {
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setUniformItemSizes(true);
+}
+
+void TestNameList::Fill(const Program& program) {
+  struct Entry {
+    std::string bytes;
+    QString text;
+  };
+  std::vector<Entry> entries;
+  ListNames(program, [&entries](const char* name) {
+    entries.push_back({name, DecodeBytes(name)});
+  });
+  // Stable, so names that compare equal keep their order in the file.
+  std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+    return QString::compare(a.text, b.text, Qt::CaseInsensitive) < 0;
+  });
+  clear();
+  for (const Entry& entry : entries) {
+    auto* item = new QListWidgetItem(entry.text, this);
+    item->setData(kNameRole,
+                  QByteArray(entry.bytes.data(), static_cast<qsizetype>(entry.bytes.size())));
+  }
+}
+
+std::optional<std::string> TestNameList::SelectedName() const {
+  const QList<QListWidgetItem*> selected = selectedItems();
+  if (selected.isEmpty()) return std::nullopt;
+  return selected.first()->data(kNameRole).toByteArray().toStdString();
+}
+
+void TestNameList::mouseDoubleClickEvent(QMouseEvent* event) {
+  QListWidget::mouseDoubleClickEvent(event);
+  if (event->button() == Qt::LeftButton && onDoubleClick_) onDoubleClick_();
+}
+
+}  // namespace keyrill::qt
