@@ -35,7 +35,8 @@ std::FILE* OpenForReading(const std::string& path) {
 
 }  // namespace
 
-TestFileReader::TestFileReader(const std::string& path) : file_(OpenForReading(path)) {
+TestFileReader::TestFileReader(const std::string& path, std::size_t chunkSize)
+    : file_(OpenForReading(path)), chunkSize_(chunkSize == 0 ? 1 : chunkSize) {
   if (file_ == nullptr) {
     // Neither opened nor created: every read ends as at the end of the file.
     rawEnd_ = true;
@@ -44,7 +45,7 @@ TestFileReader::TestFileReader(const std::string& path) : file_(OpenForReading(p
   }
   // The chunk below is the only buffer needed.
   std::setvbuf(file_, nullptr, _IONBF, 0);
-  chunk_.reset(new unsigned char[kChunk]);
+  chunk_.reset(new unsigned char[chunkSize_]);
 }
 
 TestFileReader::~TestFileReader() {
@@ -61,7 +62,7 @@ int TestFileReader::RawByte() {
     if (rawEnd_) return -1;
     if (chunkPos_ == chunkLength_) {
       // A read error (a directory, a failing disk) is the end of the file.
-      chunkLength_ = std::fread(chunk_.get(), 1, kChunk, file_);
+      chunkLength_ = std::fread(chunk_.get(), 1, chunkSize_, file_);
       chunkPos_ = 0;
       if (chunkLength_ == 0) {
         rawEnd_ = true;

@@ -14,9 +14,13 @@ inline constexpr const char* kLibraryFileName = "tests.tst";
 
 class TestFileReader {
  public:
+  static constexpr std::size_t kDefaultChunk = 64 * 1024;
+
   // Opens the library for reading, creating it empty when it is missing. A file
-  // that can be neither opened nor created reads as an empty one.
-  explicit TestFileReader(const std::string& path);
+  // that can be neither opened nor created, or is not a regular file, reads as an
+  // empty one. chunkSize is the raw bytes read at a time; only tests choose a small
+  // one, to put chunk boundaries everywhere.
+  explicit TestFileReader(const std::string& path, std::size_t chunkSize = kDefaultChunk);
   ~TestFileReader();
   TestFileReader(const TestFileReader&) = delete;
   TestFileReader& operator=(const TestFileReader&) = delete;
@@ -33,9 +37,9 @@ class TestFileReader {
   int RawByte();  // the next raw byte with zero bytes skipped, or -1
 
   static constexpr int kNone = -2;
-  static constexpr std::size_t kChunk = 64 * 1024;
 
   std::FILE* file_ = nullptr;
+  std::size_t chunkSize_;
   std::unique_ptr<unsigned char[]> chunk_;
   std::size_t chunkLength_ = 0;
   std::size_t chunkPos_ = 0;

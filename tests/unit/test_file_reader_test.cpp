@@ -19,8 +19,9 @@ using testing::WriteBytes;
 
 // Everything the reader yields, with each LF it consumed shown as '\n'; a piece
 // capacity larger than any line, so every piece ends at an LF or the end.
-std::string LogicalView(const std::string& path) {
-  TestFileReader reader(path);
+std::string LogicalView(const std::string& path,
+                        std::size_t chunkSize = TestFileReader::kDefaultChunk) {
+  TestFileReader reader(path, chunkSize);
   std::string view;
   std::vector<char> piece(1 << 20);
   while (!reader.AtEnd()) {
@@ -57,7 +58,11 @@ TEST(TestFileReader, TranslatesTheRawBytes) {
     SCOPED_TRACE(c.what);
     TempDir dir;
     WriteBytes(dir.Library(), c.raw);
-    EXPECT_EQ(LogicalView(dir.Library()), c.logical);
+    // Small chunks put a chunk boundary between every pair of bytes.
+    for (const std::size_t chunk :
+         {TestFileReader::kDefaultChunk, std::size_t{1}, std::size_t{2}, std::size_t{3}}) {
+      EXPECT_EQ(LogicalView(dir.Library(), chunk), c.logical) << "chunk " << chunk;
+    }
   }
 }
 

@@ -1,0 +1,160 @@
+// Loading a generated 1 MiB and 10 MiB test, beside a plain read of the same file
+// (the floor), and one statistics refresh on the 1 MiB test with every line typed.
+// Benchmark side; the core is linked as the programs link it.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "library/test_library.h"
+#include "results/counters.h"
+#include "run/loader.h"
+
+namespace keyrill {
+namespace {
+
+constexpr std::int32_t kLineCapacity = 36;  // the example window's line capacity
+constexpr const char* kTestName = "Bench";
+
+// Prose-like text of about the given size: words of 1 to 12 letters, text lines of
+// 20 to 200 characters separated by CR LF as the text box gives them.
+std::string MakeProse(std::size_t bytes) {
+  static const char* const kWords[] = {
+      "the",        "of",        "and",    "a",        "to",      "in",        "is",
+      "you",        "that",      "it",     "he",       "was",     "for",       "on",
+      "are",        "as",        "with",   "his",      "they",    "keyboard",  "typing",
+      "quickly",    "practice",  "window", "sentence", "letters", "brown",     "jumps",
+      "lazy",       "dog.",      "fox,",   "remember", "through", "paragraph", "x",
+      "especially", "wonderful", "I",      "because",  "thought;"};
+  constexpr std::size_t kWordCount = sizeof kWords / sizeof kWords[0];
+  std::uint32_t state = 12345;
+  auto next = [&state] {
+    state = state * 1664525u + 1013904223u;
+    return state >> 8;
+  };
+  std::string text;
+  text.reserve(bytes + 256);
+  while (text.size() < bytes) {
+    const std::size_t lineLength = 20 + next() % 181;
+    std::string line;
+    while (line.size() < lineLength) {
+      if (!line.empty()) line += ' ';
+      line += kWords[next() % kWordCount];
+    }
+    line.resize(lineLength);
+    if (line.back() == ' ') line.back() = 'e';
+    if (!text.empty()) text += "\r\n";
+    text += line;
+  }
+  return text;
+}
+
+// The generated libraries, one per size, made on first use and removed at exit.
+class BenchLibraries {
+ public:
+  ~BenchLibraries() {
+    std::error_code ignored;
+    std::filesystem::remove_all(dir_, ignored);
+  }
+  const std::string& Path(std::size_t mebibytes) {
+    auto found = paths_.find(mebibytes);
+    if (found != paths_.end()) return found->second;
+    std::filesystem::create_directories(dir_);
+    const std::string path = (dir_ / ("tests-" + std::to_string(mebibytes) + ".tst")).string();
+    std::filesystem::remove(path);
+    if (!AppendTest(path, kTestName, MakeProse(mebibytes << 20))) std::abort();
+    return paths_.emplace(mebibytes, path).first->second;
+  }
+  static BenchLibraries& Get() {
+    static BenchLibraries libraries;
+    return libraries;
+  }
+
+ private:
+  std::filesystem::path dir_ = std::filesystem::temp_directory_path() /
+                               ("keyrill-bench-" + std::to_string(std::random_device{}()));
+  std::map<std::size_t, std::string> paths_;
+};
+
+struct LoadBuffers {
+  std::unique_ptr<char[]> line = std::make_unique<char[]>(kLineCapacity);
+  std::unique_ptr<char[]> carry = std::make_unique<char[]>(kLineCapacity);
+};
+
+void FreeLines(LineList& lines) {
+  lines.FreeLinePairs();
+  lines.Clear();
+}
+
+void BM_LoadTest(benchmark::State& state) {
+  const std::string& path = BenchLibraries::Get().Path(static_cast<std::size_t>(state.range(0)));
+  LoadBuffers buffers;
+  LineList lines;
+  for (auto _ : state) {
+    const LoadResult result =
+        LoadTest(path, kTestName, kLineCapacity, buffers.line.get(), buffers.carry.get(), lines);
+    benchmark::DoNotOptimize(result);
+    state.PauseTiming();
+    if (result != LoadResult::Loaded || lines.Empty()) state.SkipWithError("load failed");
+    FreeLines(lines);
+    state.ResumeTiming();
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                          static_cast<std::int64_t>(std::filesystem::file_size(path)));
+}
+BENCHMARK(BM_LoadTest)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+// The floor: the same file read in the reader's 64 KiB chunks with nothing done.
+void BM_PlainRead(benchmark::State& state) {
+  const std::string& path = BenchLibraries::Get().Path(static_cast<std::size_t>(state.range(0)));
+  std::vector<char> chunk(64 * 1024);
+  for (auto _ : state) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::size_t total = 0;
+    for (std::size_t got; (got = std::fread(chunk.data(), 1, chunk.size(), file)) > 0;) {
+      total += got;
+    }
+    std::fclose(file);
+    benchmark::DoNotOptimize(total);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                          static_cast<std::int64_t>(std::filesystem::file_size(path)));
+}
+BENCHMARK(BM_PlainRead)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+// One refresh of the statistics bar: two full walks over every line, each typed
+// exactly as its target up to the target's closing CR (typing never enters a CR).
+void BM_StatsRefresh(benchmark::State& state) {
+  const std::string& path = BenchLibraries::Get().Path(1);
+  LoadBuffers buffers;
+  LineList lines;
+  if (LoadTest(path, kTestName, kLineCapacity, buffers.line.get(), buffers.carry.get(), lines) !=
+      LoadResult::Loaded) {
+    state.SkipWithError("load failed");
+    return;
+  }
+  std::int64_t lineCount = 0;
+  lines.WalkAll([&](LinePair& pair) {
+    std::size_t length = std::strlen(pair.target.get());
+    if (length > 0 && pair.target[length - 1] == '\r') --length;
+    std::memcpy(pair.typed.get(), pair.target.get(), length);
+    pair.typed[length] = '\0';
+    ++lineCount;
+  });
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(CountTypedWords(lines));
+    benchmark::DoNotOptimize(CountTypedChars(lines));
+  }
+  state.counters["lines"] = static_cast<double>(lineCount);
+  FreeLines(lines);
+}
+BENCHMARK(BM_StatsRefresh)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace keyrill

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Runs each libFuzzer target (the library reader, the loader) for ten minutes under
+# AddressSanitizer and UndefinedBehaviorSanitizer, both at once, from the committed
+# seed corpus with the dictionary. FUZZ_SECONDS changes the time per target.
+# A crash input is copied into fuzz/corpus/<target>/ as a regression seed (commit
+# it once the fault is mended) and the script fails.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+seconds=${FUZZ_SECONDS:-600}
+tree=build/fuzz-long
+
+CC=clang CXX=clang++ cmake -S "$root" -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DKEYRILL_FUZZ=ON -DKEYRILL_QT=OFF -DKEYRILL_TESTS=OFF >/dev/null || exit 1
+cmake --build "$tree" -j 2 --target keyrill_fuzz_reader keyrill_fuzz_loader || exit 1
+
+pids=()
+for target in reader loader; do
+  work="$tree/long-corpus/$target"
+  artifacts="$tree/long-artifacts"
+  mkdir -p "$work" "$artifacts"
+  "$tree/fuzz/keyrill_fuzz_$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
+    -dict=fuzz/library.dict -artifact_prefix="$artifacts/$target-" \
+    "$work" "fuzz/corpus/$target" >"$tree/$target.log" 2>&1 &
+  pids+=($!)
+done
+
+status=0
+for i in 0 1; do
+  wait "${pids[$i]}" || status=1
+done
+
+for target in reader loader; do
+  echo "== $target: $(grep -E '^stat::number_of_executed_units' "$tree/$target.log" | awk '{print $2}') inputs"
+  for crash in "$tree"/long-artifacts/"$target"-*; do
+    [ -e "$crash" ] || continue
+    seed="fuzz/corpus/$target/regression-$(sha1sum "$crash" | cut -c1-12)"
+    cp "$crash" "$seed"
+    echo "finding: $crash, kept as $seed"
+    status=1
+  done
+done
+[ $status -eq 0 ] && echo "no finding" || echo "findings: see $tree/*.log"
+exit $status
