@@ -18,6 +18,7 @@ int RunLibraryCase(const Options& options);
 int RunTypingCase(const Options& options);
 int RunFatalCase(const Options& options);
 int RunKeyboardCase(const Options& options);
+int RunScreenCase(const Options& options);
 int RunScreenshotPoses(const Options& options);
 
 }  // namespace e2e

@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
       {"resources", e2e::RunResourcesCase}, {"window", e2e::RunWindowCase},
       {"library", e2e::RunLibraryCase},     {"typing", e2e::RunTypingCase},
       {"fatal", e2e::RunFatalCase},         {"keyboard", e2e::RunKeyboardCase},
-      {"poses", e2e::RunScreenshotPoses},
+      {"screen", e2e::RunScreenCase},       {"poses", e2e::RunScreenshotPoses},
   };
   for (const Case& c : cases) {
     if (std::strcmp(c.name, argv[1]) == 0) return c.run(options);
