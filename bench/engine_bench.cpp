@@ -1,0 +1,332 @@
+// The keystroke engine's cost per key (ordinary, line-ending, scrolling) at line
+// 20,000 of a 1 MiB test and at line 5 of a 1 KiB test, and one statistics bar on
+// the 1 MiB test, through a surface and host that draw nothing. A counting
+// operator new shows whether a key allocates. Benchmark side.
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "app/dialog_actions.h"
+#include "app/program.h"
+#include "results/stats_bar.h"
+#include "run/keys.h"
+#include "run/screen.h"
+
+// Every allocation of the process is counted, so a benchmark can see its own. The
+// one mutable global of this program, and only the benchmark has it.
+namespace {
+std::atomic<long long> gAllocations{0};
+
+void* CountedAllocate(std::size_t size) {
+  gAllocations.fetch_add(1, std::memory_order_relaxed);
+  if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
+  throw std::bad_alloc();
+}
+}  // namespace
+
+void* operator new(std::size_t size) {
+  return CountedAllocate(size);
+}
+void* operator new[](std::size_t size) {
+  return CountedAllocate(size);
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  gAllocations.fetch_add(1, std::memory_order_relaxed);
+  return std::malloc(size == 0 ? 1 : size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+  gAllocations.fetch_add(1, std::memory_order_relaxed);
+  return std::malloc(size == 0 ? 1 : size);
+}
+void operator delete(void* block) noexcept {
+  std::free(block);
+}
+void operator delete[](void* block) noexcept {
+  std::free(block);
+}
+void operator delete(void* block, std::size_t) noexcept {
+  std::free(block);
+}
+void operator delete[](void* block, std::size_t) noexcept {
+  std::free(block);
+}
+void operator delete(void* block, const std::nothrow_t&) noexcept {
+  std::free(block);
+}
+void operator delete[](void* block, const std::nothrow_t&) noexcept {
+  std::free(block);
+}
+
+namespace keyrill {
+namespace {
+
+// A back buffer that measures like the example's fonts and draws nothing.
+class NullSurface final : public Surface {
+ public:
+  void Fill(std::int32_t, std::int32_t, std::int32_t, std::int32_t, Brush) override { ++calls; }
+  Font UseFont(Font font) override {
+    const Font displaced = font_;
+    font_ = font;
+    return displaced;
+  }
+  void DrawBytes(std::int32_t, std::int32_t, const char*, std::int32_t count) override {
+    calls += count;
+  }
+  Extent MeasureBytes(const char*, std::int32_t count) override {
+    return font_ == Font::Stats ? Extent{10 * count, 16} : Extent{13 * count, 24};
+  }
+  long long calls = 0;
+
+ private:
+  Font font_ = Font::Text;
+};
+
+class NullHost final : public Host {
+ public:
+  void Invalidate(const Rect&, bool) override { ++calls; }
+  void InvalidateAll(bool) override { ++calls; }
+  void StartTimer(int, int) override { ++calls; }
+  void StopTimer(int) override { ++calls; }
+  void CloseMainWindow() override {}
+  void ShowSelectTest() override {}
+  void ShowAddTest() override {}
+  void ShowEditTest() override {}
+  void ShowReport(const ReportTexts&) override {}
+  void FatalError(const char*) override {}
+  long long calls = 0;
+};
+
+class FixedClock final : public ClockSource {
+ public:
+  std::int32_t NowMs() override { return 5000; }
+};
+
+// Prose of about the given size in text lines of 20 to 200 characters, stored as the
+// Add Test dialog stores them (each line break CR LF, written CR CR LF).
+std::string MakeLibrary(std::size_t bytes) {
+  static const char* const kWords[] = {"the",      "of",     "and",     "a",        "to",
+                                       "keyboard", "typing", "quickly", "practice", "window",
+                                       "brown",    "jumps",  "lazy",    "dog.",     "fox,",
+                                       "remember", "is",     "through", "x",        "wonderful"};
+  constexpr std::size_t kWordCount = sizeof kWords / sizeof kWords[0];
+  std::uint32_t state = 2024;
+  auto next = [&state] {
+    state = state * 1664525u + 1013904223u;
+    return state >> 8;
+  };
+  std::string text;
+  while (text.size() < bytes) {
+    const std::size_t lineLength = 20 + next() % 181;
+    std::string line;
+    while (line.size() < lineLength) {
+      if (!line.empty()) line += ' ';
+      line += kWords[next() % kWordCount];
+    }
+    if (!text.empty()) text += "\r\r\n";
+    text += line;
+  }
+  return "\r\n~Bench\r\n" + text + "\r\n~After\r\nx";
+}
+
+// A program with the bench test loaded in the example window (line capacity 36,
+// six blocks a page), its library in a folder of its own.
+class Engine {
+ public:
+  explicit Engine(std::size_t bytes)
+      : folder_(std::filesystem::temp_directory_path() /
+                ("keyrill-engine-bench-" + std::to_string(bytes))),
+        program_(surface_, host_, clock_, (folder_ / "tests.tst").string()) {
+    std::filesystem::create_directories(folder_);
+    std::ofstream(folder_ / "tests.tst", std::ios::binary | std::ios::trunc) << MakeLibrary(bytes);
+    MeasureLayout(program_, 492, 446);
+    ChooseTest(program_, "Bench", true);
+    ClearScreen(program_);
+    BeginTest(program_);
+    program_.lines.WalkAll([&](const LinePair& pair) { targets_.emplace_back(pair.target.get()); });
+  }
+  ~Engine() {
+    EndTest(program_);
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+  }
+  Engine(const Engine&) = delete;
+  Engine& operator=(const Engine&) = delete;
+
+  Program& program() { return program_; }
+  std::size_t LineCount() const { return targets_.size(); }
+
+  // The first line at or after `from` that a key can be typed into without ending
+  // it (two characters before any CR) and that has a line after it.
+  std::int32_t FindLine(std::int32_t from) const {
+    for (auto i = static_cast<std::size_t>(from); i + 1 < targets_.size(); ++i) {
+      const std::string& t = targets_[i];
+      if (t.size() >= 3 && t[0] != '\r' && t[1] != '\r') return static_cast<std::int32_t>(i);
+    }
+    return -1;
+  }
+
+  // Lines before `line` typed as their targets (the user got this far); the page
+  // scrolled so that `line` stands in block `block` with nothing typed yet.
+  void PlaceAt(std::int32_t line, std::int32_t block) {
+    LineList& lines = program_.lines;
+    lines.First();
+    for (std::int32_t i = 0; i < line; ++i) {
+      const std::string& t = targets_[static_cast<std::size_t>(i)];
+      const std::size_t typed = t.empty() || t.back() != '\r' ? t.size() : t.size() - 1;
+      std::memcpy(lines.GetItem()->typed.get(), t.data(), typed);
+      lines.GetItem()->typed[typed] = '\0';
+      lines.Next();
+    }
+    lines.GetItem()->typed[0] = '\0';
+    lines.Seek(line - block);
+    RenderPage(program_);
+    lines.Seek(line);
+    program_.CaretX = kMargin;
+    program_.CaretY = (3 * block + 1) * program_.layout.CharHeight + kPageTop;
+  }
+
+  // The line's text without its closing CR: what completes it.
+  std::string Typable(std::int32_t line) const {
+    std::string t = targets_[static_cast<std::size_t>(line)];
+    if (!t.empty() && t.back() == '\r') t.pop_back();
+    return t;
+  }
+
+ private:
+  std::filesystem::path folder_;
+  NullSurface surface_;
+  NullHost host_;
+  FixedClock clock_;
+  Program program_;
+  std::vector<std::string> targets_;
+};
+
+constexpr std::size_t kOneMiB = 1 << 20;
+constexpr std::size_t kOneKiB = 1 << 10;
+
+Engine& EngineOf(std::size_t bytes) {
+  // Loaded once per size for the whole run; loading 1 MiB is not what is measured.
+  static Engine big(kOneMiB);
+  static Engine small(kOneKiB);
+  return bytes == kOneMiB ? big : small;
+}
+
+struct Where {
+  std::size_t bytes;
+  std::int32_t line;
+};
+
+constexpr Where kDeep{kOneMiB, 20000};  // line 20,000 of a 1 MiB test
+constexpr Where kEarly{kOneKiB, 5};     // line 5 of a 1 KiB test
+
+void ReportAllocations(benchmark::State& state, long long before, bool mustBeNone) {
+  const long long allocations = gAllocations.load() - before;
+  state.counters["allocs/key"] = benchmark::Counter(static_cast<double>(allocations) /
+                                                    static_cast<double>(state.iterations()));
+  if (mustBeNone && allocations != 0) state.SkipWithError("a key allocated memory");
+}
+
+// One character typed at a line's start; then the line is put back as it was (a
+// zero byte and the caret: a few nanoseconds, see BM_ResetOnly).
+void BM_OrdinaryKey(benchmark::State& state, Where where) {
+  Engine& engine = EngineOf(where.bytes);
+  const std::int32_t line = engine.FindLine(where.line);
+  engine.PlaceAt(line, 2);
+  Program& program = engine.program();
+  char* typed = program.lines.GetItem()->typed.get();
+  const int key = static_cast<unsigned char>(engine.Typable(line)[0]);
+  const long long before = gAllocations.load();
+  for (auto _ : state) {
+    HandleKey(program, key);
+    typed[0] = '\0';
+    program.CaretX = kMargin;
+  }
+  ReportAllocations(state, before, true);
+  state.counters["line"] = program.lines.Index();
+  state.counters["target_length"] = static_cast<double>(engine.Typable(line).size());
+}
+BENCHMARK_CAPTURE(BM_OrdinaryKey, MiB_line20000, kDeep);
+BENCHMARK_CAPTURE(BM_OrdinaryKey, KiB_line5, kEarly);
+// Controls: the cost follows the line's own buffers (their length and alignment),
+// not its position or the size of the test.
+BENCHMARK_CAPTURE(BM_OrdinaryKey, MiB_line5, (Where{kOneMiB, 5}));
+BENCHMARK_CAPTURE(BM_OrdinaryKey, MiB_line20001, (Where{kOneMiB, 20001}));
+
+// The reset the key benchmarks do after each key, alone.
+void BM_ResetOnly(benchmark::State& state) {
+  Engine& engine = EngineOf(kOneKiB);
+  engine.PlaceAt(engine.FindLine(5), 2);
+  Program& program = engine.program();
+  char* typed = program.lines.GetItem()->typed.get();
+  for (auto _ : state) {
+    typed[0] = '\0';
+    program.CaretX = kMargin;
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_ResetOnly);
+
+// The last character of a line: the length (or CR) rule moves to the next line, in
+// block 2 (no scroll) or block 4 (the page scrolls). Then back to the line.
+void LineEndingKey(benchmark::State& state, Where where, std::int32_t block) {
+  Engine& engine = EngineOf(where.bytes);
+  const std::int32_t line = engine.FindLine(where.line);
+  engine.PlaceAt(line, block);
+  Program& program = engine.program();
+  const std::string text = engine.Typable(line);
+  const auto prefix = static_cast<std::int32_t>(text.size()) - 1;
+  const int key = static_cast<unsigned char>(text.back());
+  char* typed = program.lines.GetItem()->typed.get();
+  std::memcpy(typed, text.data(), static_cast<std::size_t>(prefix));
+  typed[prefix] = '\0';
+  const std::int32_t caretX = kMargin + prefix * program.layout.CharWidth;
+  const std::int32_t caretY = program.CaretY;
+  program.CaretX = caretX;
+  long long scrolled = 0;
+  const long long before = gAllocations.load();
+  for (auto _ : state) {
+    HandleKey(program, key);
+    if (program.CaretY != caretY + 3 * program.layout.CharHeight) ++scrolled;
+    program.lines.Previous();
+    typed[prefix] = '\0';
+    program.CaretX = caretX;
+    program.CaretY = caretY;
+  }
+  ReportAllocations(state, before, false);
+  state.counters["line"] = line;
+  state.counters["scrolled"] =
+      benchmark::Counter(static_cast<double>(scrolled) / static_cast<double>(state.iterations()));
+}
+
+void BM_LineEndingKey(benchmark::State& state, Where where) {
+  LineEndingKey(state, where, 2);
+}
+BENCHMARK_CAPTURE(BM_LineEndingKey, MiB_line20000, kDeep);
+BENCHMARK_CAPTURE(BM_LineEndingKey, KiB_line5, kEarly);
+
+void BM_ScrollingKey(benchmark::State& state, Where where) {
+  LineEndingKey(state, where, 4);
+}
+BENCHMARK_CAPTURE(BM_ScrollingKey, MiB_line20000, kDeep)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ScrollingKey, KiB_line5, kEarly)->Unit(benchmark::kMicrosecond);
+
+// One refresh of the statistics bar with the first 20,000 lines typed.
+void BM_DrawStatsBar(benchmark::State& state) {
+  Engine& engine = EngineOf(kOneMiB);
+  engine.PlaceAt(engine.FindLine(20000), 2);
+  Program& program = engine.program();
+  for (auto _ : state) DrawStatsBar(program, 65000);
+  state.counters["lines"] = static_cast<double>(engine.LineCount());
+}
+BENCHMARK(BM_DrawStatsBar)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace keyrill
