@@ -2,6 +2,8 @@
 // statistics bar's StatsFont for the length of one drawing. Platform side (Win32).
 #include "win32/gdi_surface.h"
 
+#include <string>
+
 namespace keyrill::win32 {
 
 namespace {
@@ -68,7 +70,13 @@ Font GdiSurface::UseFont(Font font) {
 
 void GdiSurface::DrawBytes(std::int32_t x, std::int32_t y, const char* bytes, std::int32_t count) {
   if (!dc_ || count <= 0) return;
-  TextOutA(dc_.get(), x, y, bytes, count);
+  // The carriage return that ends a target line is shown as an empty cell, as
+  // the Qt program shows it, not as the font's box for a missing glyph.
+  std::string cells(bytes, static_cast<std::size_t>(count));
+  for (char& c : cells) {
+    if (c == '\r') c = ' ';
+  }
+  TextOutA(dc_.get(), x, y, cells.data(), count);
 }
 
 Extent GdiSurface::MeasureBytes(const char* bytes, std::int32_t count) {

@@ -18,6 +18,13 @@ status=$?
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 || status=1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 800x600 /f >/dev/null 2>&1 ||
   status=1
+# Debian's fonts-wine (Marlett for the caption buttons, the dialog fonts) lies
+# where this Wine does not look; the prefix's own Fonts folder is always read.
+if [ -d /usr/share/wine/fonts ] && [ -d "$prefix/drive_c/windows/Fonts" ]; then
+  for font in /usr/share/wine/fonts/*; do
+    ln -sf "$font" "$prefix/drive_c/windows/Fonts/$(basename "$font")"
+  done
+fi
 stop_wine
 if [ $status -ne 0 ] || [ ! -f "$prefix/system.reg" ]; then
   echo "the Wine prefix $prefix could not be made"

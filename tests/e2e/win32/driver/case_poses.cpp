@@ -43,8 +43,12 @@ int RunScreenshotPoses(const Options& options) {
     keyrill.Char(static_cast<unsigned char>(c));
     SleepMs(60);
   }
-  SleepMs(700);
+  // The cursor is solid for half a second after a key. A pause then keeps it
+  // solid, and the bar as it is, for as long as the picture takes.
+  SleepMs(250);
+  keyrill.Command(kPauseTest);
   Pose(options, "run");
+  keyrill.Command(kPauseTest);
 
   const std::string rest = " dozen liquor jugs.How vexingly quick daft zebras jump";
   for (char c : rest) keyrill.Char(static_cast<unsigned char>(c));

@@ -80,7 +80,10 @@ int RunScreenCase(const Options& options) {
   Checks checks("screen");
   const std::string work = JoinPath(options.workRoot, "screen");
   checks.Expect(MakeFreshDirectory(work), "fresh working directory");
-  WriteWholeFile(JoinPath(work, "tests.tst"), "\r\n~Screen\r\nthe cat sat");
+  // Six short lines: the page's line blocks reach into the lower half.
+  WriteWholeFile(JoinPath(work, "tests.tst"),
+                 "\r\n~Screen\r\nthe cat sat\r\r\nline two\r\r\nline three\r\r\nline four\r\r\n"
+                 "line five\r\r\nline six");
   KeyrillProcess keyrill(options.keyrillExe, work, checks);
   if (!keyrill.Started()) return checks.Finish();
   HWND main = keyrill.Main();
@@ -123,6 +126,8 @@ int RunScreenCase(const Options& options) {
     checks.ExpectEqual(cell.left, 12 + 2 * w, "the cursor stands after the two typed characters");
     checks.ExpectEqual(cell.top, kPageTop + h, "the cursor is on the first typed row");
     checks.Expect(on.DarkInRows(kPageTop, kPageTop + h) > 100, "the target row is drawn");
+    checks.Expect(on.DarkInRows(on.height / 2, on.height) > 200,
+                  "the page's lower lines are drawn in the lower half");
     int typedInk = 0;
     for (int y = cell.top; y < cell.bottom; ++y) {
       for (int x = 12; x < cell.left; ++x) typedInk += on.Dark(x, y) ? 1 : 0;
