@@ -81,7 +81,7 @@ ReportDialog::ReportDialog(const ReportTexts& texts, QWidget& mainWindow)
 
 void ReportDialog::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();
-  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && ok_->hasFocus()) {
+  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && focusWidget() == ok_) {
     ok_->click();
   }
   // Enter elsewhere and Escape are swallowed; the rest finds nothing to do here.

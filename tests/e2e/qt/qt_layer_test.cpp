@@ -1,0 +1,201 @@
+// The Qt layer's own pieces, each against a table: Windows-1252 conversion, key
+// codes, glyph choice, dialog units and centring, and the QImage surface's cells.
+// Test side (Qt, offscreen).
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "e2e_support.h"
+#include "qt/cp1252.h"
+#include "qt/dialog_geometry.h"
+#include "qt/image_surface.h"
+#include "qt/key_translation.h"
+
+using namespace keyrill;
+using namespace keyrill::qt;
+
+class QtLayerTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void cp1252RoundTripsEveryByte() {
+    for (int byte = 0; byte < 256; ++byte) {
+      const char16_t ch = DecodeCp1252(static_cast<unsigned char>(byte));
+      QCOMPARE(EncodeCp1252(ch), byte);
+    }
+  }
+
+  void cp1252Table() {
+    struct Case {
+      char16_t ch;
+      int byte;
+    };
+    const std::vector<Case> cases = {
+        {u'A', 0x41},      {u'\u20AC', 0x80}, {u'\u2019', 0x92}, {u'\u0178', 0x9F},
+        {u'\u00E9', 0xE9}, {u'\u00FF', 0xFF}, {u'\u0142', -1},   {u'\u0080', -1},
+        {u'\u2603', -1},   {u'\u009D', 0x9D},
+    };
+    for (const Case& c : cases) QCOMPARE(EncodeCp1252(c.ch), c.byte);
+    QCOMPARE(EncodeText(QStringLiteral("a\u20AC\u0142\U0001F600b")), std::string("a\x80??b"));
+    QCOMPARE(DecodeBytes("\x93q\x94"), QStringLiteral("\u201Cq\u201D"));
+  }
+
+  void keyCodes() {
+    struct Case {
+      const char* what;
+      int key;
+      Qt::KeyboardModifiers modifiers;
+      QString text;
+      std::vector<int> codes;
+    };
+    const Qt::KeyboardModifiers none;
+    const std::vector<Case> cases = {
+        {"Return", Qt::Key_Return, none, QStringLiteral("\r"), {13}},
+        {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, QStringLiteral("\r"), {13}},
+        {"Ctrl+Return", Qt::Key_Return, Qt::ControlModifier, {}, {10}},
+        {"Backspace", Qt::Key_Backspace, none, QStringLiteral("\b"), {8}},
+        {"Ctrl+Backspace", Qt::Key_Backspace, Qt::ControlModifier, {}, {127}},
+        {"Tab", Qt::Key_Tab, none, QStringLiteral("\t"), {9}},
+        {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier, {}, {9}},
+        {"Ctrl+Tab", Qt::Key_Tab, Qt::ControlModifier, {}, {}},
+        {"Escape", Qt::Key_Escape, none, QStringLiteral("\x1b"), {27}},
+        {"Ctrl+J", Qt::Key_J, Qt::ControlModifier, QStringLiteral("\n"), {10}},
+        {"Ctrl+Shift+C", Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier, {}, {3}},
+        {"Ctrl+[", Qt::Key_BracketLeft, Qt::ControlModifier, {}, {27}},
+        {"Ctrl+]", Qt::Key_BracketRight, Qt::ControlModifier, {}, {29}},
+        {"Ctrl+1", Qt::Key_1, Qt::ControlModifier, QStringLiteral("1"), {}},
+        {"Alt+A", Qt::Key_A, Qt::AltModifier, QStringLiteral("a"), {}},
+        {"AltGr e as Ctrl+Alt",
+         Qt::Key_E,
+         Qt::ControlModifier | Qt::AltModifier,
+         QStringLiteral("\u20AC"),
+         {0x80}},
+        {"a", Qt::Key_A, none, QStringLiteral("a"), {'a'}},
+        {"Shift+A", Qt::Key_A, Qt::ShiftModifier, QStringLiteral("A"), {'A'}},
+        {"e acute", Qt::Key_Eacute, none, QStringLiteral("\u00E9"), {0xE9}},
+        {"l stroke has no byte", Qt::Key_unknown, none, QStringLiteral("\u0142"), {}},
+        {"Delete sends nothing", Qt::Key_Delete, none, QStringLiteral("\x7f"), {}},
+        {"F1 has no text", Qt::Key_F1, none, {}, {}},
+        {"Shift alone", Qt::Key_Shift, Qt::ShiftModifier, {}, {}},
+        {"two characters", Qt::Key_unknown, none, QStringLiteral("a\u00FC"), {'a', 0xFC}},
+    };
+    for (const Case& c : cases) {
+      QVERIFY2(CodesForKey(c.key, c.modifiers, c.text) == c.codes, c.what);
+    }
+    QVERIFY(CodesForCommit(QStringLiteral("\u00E7\u0142\u00E0")) == std::vector<int>({0xE7, 0xE0}));
+  }
+
+  void glyphs() {
+    struct Case {
+      unsigned char byte;
+      GlyphKind kind;
+      QString text;
+    };
+    const std::vector<Case> cases = {
+        {'A', GlyphKind::Character, QStringLiteral("A")},
+        {0x0D, GlyphKind::Blank, {}},
+        {0x0A, GlyphKind::Caret, QStringLiteral("^J")},
+        {0x1B, GlyphKind::Caret, QStringLiteral("^[")},
+        {0x01, GlyphKind::Caret, QStringLiteral("^A")},
+        {0x7F, GlyphKind::Caret, QStringLiteral("^?")},
+        {0x80, GlyphKind::Character, QStringLiteral("\u20AC")},
+        {0x81, GlyphKind::Character, QStringLiteral("\uFFFD")},
+        {0xE9, GlyphKind::Character, QStringLiteral("\u00E9")},
+    };
+    for (const Case& c : cases) {
+      const Glyph glyph = GlyphForByte(c.byte);
+      QVERIFY2(glyph.kind == c.kind, qPrintable(QString::number(c.byte)));
+      QCOMPARE(glyph.text, c.text);
+    }
+  }
+
+  void dialogUnits() {
+    struct Case {
+      int units;
+      int x;
+      int y;
+    };
+    // 1.5 px and 1.625 px per unit, halves rounded away from zero.
+    const std::vector<Case> cases = {
+        {7, 11, 11},     {133, 200, 216}, {141, 212, 229}, {253, 380, 411},
+        {196, 294, 319}, {14, 21, 23},    {0, 0, 0},       {-7, -11, -11},
+    };
+    for (const Case& c : cases) {
+      QCOMPARE(DialogUnitsX(c.units), c.x);
+      QCOMPARE(DialogUnitsY(c.units), c.y);
+    }
+    QCOMPARE(DialogRect(7, 25, 239, 164), QRect(11, 41, 359, 267));
+  }
+
+  void centring() {
+    struct Case {
+      QRect owner;
+      QSize dialog;
+      QPoint expected;
+    };
+    const std::vector<Case> cases = {
+        // The main window at (50, 50), 492 x 465 outside: (50 + 542) / 2 - 100.
+        {QRect(50, 50, 492, 465), QSize(200, 229), QPoint(196, 168)},
+        {QRect(0, 0, 500, 500), QSize(381, 319), QPoint(60, 91)},
+        // Partly off the screen: divisions truncate toward zero (-103 / 2 is -51).
+        {QRect(-303, -303, 503, 503), QSize(201, 201), QPoint(-151, -151)},
+    };
+    for (const Case& c : cases) QCOMPARE(CentredTopLeft(c.owner, c.dialog), c.expected);
+  }
+
+  void surfaceCells() {
+    ImageSurface surface;
+    surface.Create(492, 446, 1.0);
+    QCOMPARE(surface.image().size(), QSize(492, 446));
+    QCOMPARE(surface.image().format(), QImage::Format_RGB32);
+
+    const Extent at = surface.MeasureBytes("@", 1);
+    // DejaVu Sans Mono Bold at 24 px: a 14 x 28 cell.
+    QVERIFY2(at.cx >= 12 && at.cx <= 16 && at.cy >= 25 && at.cy <= 31,
+             qPrintable(QStringLiteral("%1 x %2").arg(at.cx).arg(at.cy)));
+    QCOMPARE(surface.MeasureBytes("Wi.", 3).cx, 3 * at.cx);  // one grid for every byte
+    QCOMPARE(surface.MeasureBytes("x", 0).cx, 0);
+    QCOMPARE(surface.UseFont(Font::Stats), Font::Text);
+    const Extent stats = surface.MeasureBytes("A", 1);
+    QVERIFY(stats.cx < at.cx && stats.cy < at.cy);
+    QCOMPARE(surface.UseFont(Font::Text), Font::Stats);
+
+    // Opaque cells over black: each cell's extent is white, with its glyph black.
+    const int w = at.cx;
+    const int h = at.cy;
+    surface.Fill(0, 0, 492, 446, Brush::Black);
+    const char row[] = {'H', '\r', '\n', ' ', 'i'};
+    surface.DrawBytes(20, 40, row, 5);
+    const QImage& image = surface.image();
+    QVERIFY(test::DarkPixels(image, QRect(20, 40, w, h)) > 20);         // H
+    QVERIFY(test::AllWhite(image, QRect(20 + w, 40, w, h)));            // CR: a blank cell
+    QVERIFY(test::DarkPixels(image, QRect(20 + 2 * w, 40, w, h)) > 5);  // ^J
+    QVERIFY(test::AllWhite(image, QRect(20 + 3 * w, 40, w, h)));        // space
+    QVERIFY(test::DarkPixels(image, QRect(20 + 4 * w, 40, w, h)) > 5);  // i
+    QVERIFY(test::AllBlack(image, QRect(20 + 5 * w, 40, 4, h)));        // nothing past the run
+    QVERIFY(test::AllBlack(image, QRect(16, 40, 4, h)));
+    QVERIFY(test::AllBlack(image, QRect(20, 40 + h, 5 * w, 3)));
+    // Row and key at a time land on the same pixels.
+    surface.Fill(0, 100, 492, 60, Brush::White);
+    surface.DrawBytes(12, 100, "grid", 4);
+    const char* grid = "grid";
+    for (int i = 0; i < 4; ++i) surface.DrawBytes(12 + i * w, 130, grid + i, 1);
+    QCOMPARE(image.copy(12, 100, 4 * w, h), image.copy(12, 130, 4 * w, h));
+  }
+
+  void surfaceOnHighDpi() {
+    ImageSurface surface;
+    surface.Create(492, 446, 2.0);
+    QCOMPARE(surface.image().size(), QSize(984, 892));
+    QCOMPARE(surface.image().devicePixelRatio(), 2.0);
+    // The core's coordinates stay logical: a fill of 10 x 10 covers 20 x 20 pixels.
+    surface.Fill(10, 10, 10, 10, Brush::Black);
+    QCOMPARE(surface.image().pixel(20, 20), qRgb(0, 0, 0));
+    QCOMPARE(surface.image().pixel(39, 39), qRgb(0, 0, 0));
+    QCOMPARE(surface.image().pixel(40, 40), qRgb(255, 255, 255));
+    QCOMPARE(surface.image().pixel(19, 19), qRgb(255, 255, 255));
+  }
+};
+
+QTEST_MAIN(QtLayerTest)
+#include "qt_layer_test.moc"
