@@ -1,7 +1,8 @@
 // keyrill.exe driven by real key presses (SendInput), so the message loop's
 // accelerator translation, the character translation and the dialogs' own
-// keyboard handling are exercised: Ctrl+E, Ctrl+A, Ctrl+S, Ctrl+Q, Tab, Escape,
-// Enter as the default button, Ctrl+Enter as a line break, Alt+O. Test side.
+// keyboard handling are exercised: the File menu by Alt+F, Ctrl+E, Ctrl+A, Ctrl+S,
+// Ctrl+Q, Tab, Escape, Enter as the default button, Ctrl+Enter as a line break,
+// Alt+O. Test side.
 #include <cctype>
 
 #include "cases.h"
@@ -77,6 +78,16 @@ int RunKeyboardCase(const Options& options) {
     Press(VK_ESCAPE);
     checks.Expect(WaitClosed(dialog), "Escape closes Edit Test");
   }
+
+  // The live menu: Alt+F opens File, A chooses "&Add Test" (command 40008).
+  Chord(VK_MENU, 'F');
+  SleepMs(300);
+  Press('A');
+  if (HWND dialog = keyrill.WaitDialog("Add Test")) {
+    Press(VK_ESCAPE);
+    checks.Expect(WaitClosed(dialog), "Escape closes Add Test");
+  }
+  checks.Expect(Foreground(keyrill.Main()), "the main window is in the foreground after the menu");
 
   // Ctrl+A; the name, Tab, two lines joined by Ctrl+Enter, and Enter saves.
   Chord(VK_CONTROL, 'A');
