@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland
   fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64

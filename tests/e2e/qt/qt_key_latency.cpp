@@ -130,10 +130,13 @@ void Measure(const char* label, std::size_t textBytes, int keys, int gapMs) {
   const QRegion band(0, 0, program.layout.ClientWidth, ch);
 
   std::vector<double> latencies;
+  std::vector<double> inLine;  // keys that stay on their line
+  std::vector<double> scrolling;
   int twoCellsOrFewer = 0;
   int lineEnds = 0;
   int scrolls = 0;
   int worstOrdinaryCells = 0;
+  int worstLineEndCells = 0;
   int missed = 0;
   for (int k = 0; k < keys && program.TestRunning; ++k) {
     const LinePair* pair = program.lines.GetItem();
@@ -158,7 +161,8 @@ void Measure(const char* label, std::size_t textBytes, int keys, int gapMs) {
       ++missed;
       continue;
     }
-    latencies.push_back(static_cast<double>(timing.shown - timing.arrived) / 1e6);
+    const double ms = static_cast<double>(timing.shown - timing.arrived) / 1e6;
+    latencies.push_back(ms);
 
     // Cells repainted for this key, leaving out the statistics band a tick may add.
     QTest::qWait(1);
@@ -169,9 +173,12 @@ void Measure(const char* label, std::size_t textBytes, int keys, int gapMs) {
     const bool newLine = program.lines.Index() != indexBefore;
     if (newLine && area >= program.layout.ClientWidth * (program.layout.ClientHeight - ch)) {
       ++scrolls;
+      scrolling.push_back(ms);
     } else if (newLine) {
       ++lineEnds;
+      worstLineEndCells = std::max(worstLineEndCells, cells);
     } else {
+      inLine.push_back(ms);
       worstOrdinaryCells = std::max(worstOrdinaryCells, cells);
       if (cells <= 2) ++twoCellsOrFewer;
     }
@@ -182,11 +189,15 @@ void Measure(const char* label, std::size_t textBytes, int keys, int gapMs) {
       "%s: %zu bytes, %zu display lines, begin %.1f ms, statistics tick %.3f ms\n"
       "  %zu keys timed (%d missed): median %.3f ms, 99th percentile %.3f ms, max %.3f ms\n"
       "  within a line: %d keys repainted at most two cells (most: %d cells); "
-      "%d line ends, %d scrolls\n",
+      "%d line ends (most: %d cells), %d scrolls (whole window)\n"
+      "  keys within a line: median %.3f ms, 99th percentile %.3f ms; "
+      "scrolling keys: median %.3f ms, max %.3f ms\n",
       label, text.size(), lineCount, loadMs, tickMs, latencies.size(), missed,
       Percentile(latencies, 0.5), Percentile(latencies, 0.99),
       latencies.empty() ? 0.0 : *std::max_element(latencies.begin(), latencies.end()),
-      twoCellsOrFewer, worstOrdinaryCells, lineEnds, scrolls);
+      twoCellsOrFewer, worstOrdinaryCells, lineEnds, worstLineEndCells, scrolls,
+      Percentile(inLine, 0.5), Percentile(inLine, 0.99), Percentile(scrolling, 0.5),
+      Percentile(scrolling, 1.0));
   std::fflush(stdout);
   OnCommand(program, IDM_END_TEST);
 }

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The README's first command: installs what is missing, builds the program in
+# build/native (the tree scripts/test.sh uses, with the same options), and opens
+# Keyrill in your own library directory, $XDG_DATA_HOME/keyrill (by default
+# ~/.local/share/keyrill). The first time, that directory gets a copy of the sample
+# library samples/tests.tst; after that your tests.tst there is never replaced, and
+# the sample in the repository is never written.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+tree=${KEYRILL_BUILD_TREE:-build/native}
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  cat >&2 <<'MSG'
+Keyrill is a desktop program and needs a display, but neither DISPLAY nor
+WAYLAND_DISPLAY is set. Run this command from a terminal in your desktop session
+(or over ssh -X). To build and run every check without a display, use scripts/test.sh.
+MSG
+  exit 1
+fi
+
+bash scripts/install-deps.sh
+
+mkdir -p "$(dirname "$tree")"
+cmake -S "$root" -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEYRILL_BENCH=ON \
+  >"$tree.configure.log" 2>&1 || { cat "$tree.configure.log"; exit 1; }
+cmake --build "$tree" -j "${JOBS:-2}" --target keyrill
+
+library="${XDG_DATA_HOME:-$HOME/.local/share}/keyrill"
+mkdir -p "$library"
+if [ ! -e "$library/tests.tst" ]; then
+  cp samples/tests.tst "$library/tests.tst"
+  echo "Copied the sample library to $library/tests.tst"
+fi
+echo "Starting Keyrill in $library (Ctrl+S selects a test, Enter begins it)"
+cd "$library"
+exec "$root/$tree/src/qt/keyrill"
