@@ -2,6 +2,7 @@
 #include "qt/dialog_geometry.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QScreen>
 
 namespace keyrill::qt {
@@ -26,6 +27,19 @@ QRect OuterRect(const QWidget& window, const QSize& frameExtra) {
 
 }  // namespace
 
+QFont DialogFont() {
+  // The templates' coordinates assume characters about 6 px wide on average (the
+  // base unit); the desktop's own face at the size that matches it keeps every
+  // label inside its box.
+  QFont font = QApplication::font();
+  const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+  for (int pixelSize = 13; pixelSize >= 6; --pixelSize) {
+    font.setPixelSize(pixelSize);
+    if (qRound(QFontMetricsF(font).horizontalAdvance(alphabet) / 52) <= 6) break;
+  }
+  return font;
+}
+
 int DialogUnitsX(int units) {
   return ScaleRounded(units, 6, 4);
 }
@@ -48,9 +62,7 @@ QPoint CentredTopLeft(const QRect& owner, const QSize& dialog) {
 
 void PlaceDialog(QWidget& dialog, const QSize& clientSize, const QWidget& mainWindow,
                  Centre centre) {
-  QFont font = QApplication::font();
-  font.setPixelSize(11);  // 8 points at 96 dots per inch, the templates' size
-  dialog.setFont(font);
+  dialog.setFont(DialogFont());
   dialog.setFixedSize(clientSize);
 
   const QWidget& owner = *mainWindow.window();

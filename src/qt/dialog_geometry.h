@@ -3,10 +3,15 @@
 // one horizontal unit is 6/4 = 1.5 px and one vertical unit 13/8 = 1.625 px.
 #pragma once
 
+#include <QFont>
 #include <QRect>
 #include <QWidget>
 
 namespace keyrill::qt {
+
+// The dialogs' type: the desktop's face at the size whose average character is the
+// templates' 6-pixel base unit wide (about 8 points, as the templates ask).
+QFont DialogFont();
 
 // Dialog units to pixels, rounded to the nearest pixel (halves away from zero).
 int DialogUnitsX(int units);
@@ -22,7 +27,7 @@ QPoint CentredTopLeft(const QRect& owner, const QSize& dialog);
 
 enum class Centre { OnMainWindow, OnScreen };
 
-// Fixes a dialog's client size, gives it the templates' 8-point type and places it
+// Fixes a dialog's client size, gives it the dialogs' type and places it
 // centred on the main window's outer rectangle (CentreOnMainWindow) or on the
 // available area of the main window's screen (the Report).
 void PlaceDialog(QWidget& dialog, const QSize& clientSize, const QWidget& mainWindow,

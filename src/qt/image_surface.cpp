@@ -20,13 +20,24 @@ Glyph GlyphForByte(unsigned char byte) {
   return {GlyphKind::Character, QString(QChar(ch))};
 }
 
+QFont ImageSurface::FixedFont(int pixelSize) {
+  QFont font(QStringLiteral("DejaVu Sans Mono"));
+  font.setStyleHint(QFont::Monospace);
+  font.setFixedPitch(true);
+  font.setBold(true);
+  font.setPixelSize(pixelSize);
+  return font;
+}
+
+int ImageSurface::PixelSizeForCell(int cellHeight) {
+  int pixelSize = cellHeight;
+  while (pixelSize > 4 && QFontMetrics(FixedFont(pixelSize)).height() > cellHeight) --pixelSize;
+  return pixelSize;
+}
+
 ImageSurface::CellFont ImageSurface::MakeCellFont(int pixelSize) {
   CellFont cell;
-  cell.font = QFont(QStringLiteral("DejaVu Sans Mono"));
-  cell.font.setStyleHint(QFont::Monospace);
-  cell.font.setFixedPitch(true);
-  cell.font.setBold(true);
-  cell.font.setPixelSize(pixelSize);
+  cell.font = FixedFont(pixelSize);
   const QFontMetrics metrics(cell.font);
   cell.cellWidth = metrics.horizontalAdvance(QLatin1Char('@'));
   cell.cellHeight = metrics.height();
@@ -44,7 +55,8 @@ ImageSurface::CellFont ImageSurface::MakeCellFont(int pixelSize) {
   return cell;
 }
 
-ImageSurface::ImageSurface() : text_(MakeCellFont(24)), stats_(MakeCellFont(16)) {}
+ImageSurface::ImageSurface()
+    : text_(MakeCellFont(24)), stats_(MakeCellFont(PixelSizeForCell(16))) {}
 
 void ImageSurface::Create(int width, int height, qreal devicePixelRatio) {
   const int pixelWidth = qRound(width * devicePixelRatio);

@@ -49,6 +49,14 @@ class ImageSurface final : public Surface {
     int ascent = 0;
     int caretBaseline = 0;
   };
+  // The text font is DejaVu Sans Mono Bold at 24 px, a 14 x 28 cell. (Read as a
+  // 24-pixel cell, as a positive font height is on Windows, it would be 12 x 24, and
+  // 12 divides the usable width of 468 exactly: the width rule would then end every
+  // full line one character before its end.) The statistics font is asked for by its
+  // cell, 16 pixels high, which gives 8 x 16: at 16 px (10 x 19) the bar's third text
+  // would start at 415 and never show its figure within the 492-pixel window.
+  static QFont FixedFont(int pixelSize);
+  static int PixelSizeForCell(int cellHeight);  // the largest size whose cell fits
   static CellFont MakeCellFont(int pixelSize);
   const CellFont& Selected() const { return selected_ == Font::Text ? text_ : stats_; }
 

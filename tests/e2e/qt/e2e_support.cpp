@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "qt/back_buffer_view.h"
+#include "qt/image_surface.h"
 
 namespace keyrill::qt::test {
 
@@ -139,6 +140,17 @@ QRgb PixelAt(const QImage& image, int x, int y) {
   return image.pixel(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
 }
 }  // namespace
+
+bool ShowsText(const QImage& image, Font font, int x, int y, const std::string& text) {
+  ImageSurface surface;
+  surface.Create(image.width(), image.height(), 1.0);
+  surface.UseFont(font);
+  const auto count = static_cast<std::int32_t>(text.size());
+  surface.DrawBytes(x, y, text.data(), count);
+  const Extent extent = surface.MeasureBytes(text.data(), count);
+  const QRect area(x, y, extent.cx, extent.cy);
+  return image.copy(area) == surface.image().copy(area);
+}
 
 bool IsDark(const QImage& image, int x, int y) {
   return qGray(PixelAt(image, x, y)) < 96;

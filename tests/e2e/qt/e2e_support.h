@@ -63,6 +63,10 @@ struct LineTexts {
 };
 std::vector<LineTexts> RunLines(Program& program);
 
+// Whether the back buffer shows text at (x, y) in that font, pixel for pixel as a
+// surface of its own draws it there.
+bool ShowsText(const QImage& image, Font font, int x, int y, const std::string& text);
+
 // Pixels of the back buffer, in the core's logical coordinates.
 bool IsDark(const QImage& image, int x, int y);
 bool IsWhite(const QImage& image, int x, int y);

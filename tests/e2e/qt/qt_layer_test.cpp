@@ -150,14 +150,16 @@ class QtLayerTest : public QObject {
     QCOMPARE(surface.image().format(), QImage::Format_RGB32);
 
     const Extent at = surface.MeasureBytes("@", 1);
-    // DejaVu Sans Mono Bold at 24 px: a 14 x 28 cell.
+    // DejaVu Sans Mono Bold: 24 px for the text, a 14 x 28 cell; the statistics
+    // font at the size whose cell is 16 pixels high (14 px), 8 x 16.
     QVERIFY2(at.cx >= 12 && at.cx <= 16 && at.cy >= 25 && at.cy <= 31,
              qPrintable(QStringLiteral("%1 x %2").arg(at.cx).arg(at.cy)));
     QCOMPARE(surface.MeasureBytes("Wi.", 3).cx, 3 * at.cx);  // one grid for every byte
     QCOMPARE(surface.MeasureBytes("x", 0).cx, 0);
     QCOMPARE(surface.UseFont(Font::Stats), Font::Text);
     const Extent stats = surface.MeasureBytes("A", 1);
-    QVERIFY(stats.cx < at.cx && stats.cy < at.cy);
+    QVERIFY2(stats.cx >= 6 && stats.cx <= 9 && stats.cy >= 14 && stats.cy <= 16,
+             qPrintable(QStringLiteral("%1 x %2").arg(stats.cx).arg(stats.cy)));
     QCOMPARE(surface.UseFont(Font::Text), Font::Stats);
 
     // Opaque cells over black: each cell's extent is white, with its glyph black.

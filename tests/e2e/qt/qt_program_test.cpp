@@ -51,24 +51,6 @@ int Errors(const std::string& target, const std::string& typed) {
   return errors;
 }
 
-// The same text drawn by a surface of its own, to compare a row pixel for pixel.
-QImage Reference(Font font, int x, int y, const std::string& text, QRect* area) {
-  ImageSurface surface;
-  surface.Create(492, 446, 1.0);
-  surface.UseFont(font);
-  const auto count = static_cast<std::int32_t>(text.size());
-  surface.DrawBytes(x, y, text.data(), count);
-  const Extent extent = surface.MeasureBytes(text.data(), count);
-  *area = QRect(x, y, extent.cx, extent.cy);
-  return surface.image().copy(*area);
-}
-
-bool ShowsText(const QImage& image, Font font, int x, int y, const std::string& text) {
-  QRect area;
-  const QImage expected = Reference(font, x, y, text, &area);
-  return image.copy(area) == expected;
-}
-
 struct Run {
   MainWindow& window;
   Program& program;
@@ -100,6 +82,8 @@ class QtProgramTest : public QObject {
     QCOMPARE(layout.ClientWidth, 492);
     QCOMPARE(layout.ClientHeight, 446);
     QCOMPARE(layout.UsableHeight, 446 - 44);
+    // A cell that divided the usable width would end every full line a key early.
+    QVERIFY(layout.UsableWidth % layout.CharWidth != 0);
 
     const QList<QAction*> menus = window.menuBar()->actions();
     QCOMPARE(menus.size(), 1);
@@ -176,6 +160,7 @@ class QtProgramTest : public QObject {
     ImageSurface probe;
     probe.UseFont(Font::Stats);
     const int w = probe.MeasureBytes("A", 1).cx;
+    QVERIFY2(33 * w + 85 + 16 * w <= 492, "\"Characters: 9999\" fits in the window");
     QTRY_VERIFY_WITH_TIMEOUT(ShowsText(image, Font::Stats, 5, 5, "Words Per Minute: "), 1000);
     QVERIFY(ShowsText(image, Font::Stats, 21 * w + 45, 5, "Time: "));
     QVERIFY(ShowsText(image, Font::Stats, 33 * w + 85, 5, "Characters: 0"));
