@@ -1,6 +1,9 @@
 // Durable append on POSIX: O_APPEND makes each write land at the end of the file
-// at that moment, one write keeps a record whole, fsync puts it on the disk.
+// at that moment, one write keeps a record whole, fsync puts it on the disk. A write
+// that stops short (disk full, size limit) is taken back, so no torn record stays.
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -36,14 +39,26 @@ class FileDescriptor {
 bool AppendDurably(const std::string& path, const char* bytes, std::size_t count) {
   FileDescriptor file(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666));
   if (file.get() < 0) return false;
+  // Appenders take turns on an advisory lock (readers never wait for it), so that a
+  // short write can be cut off again without cutting another program's record.
+  // Where locks are not supported the append goes ahead unlocked.
+  const bool locked = ::flock(file.get(), LOCK_EX) == 0;
   if (count > 0) {
     ssize_t written;
     do {
       written = ::write(file.get(), bytes, count);
     } while (written < 0 && errno == EINTR);
-    // A short write would let another writer's record land inside this one, so it
-    // is not continued: it is a failure.
-    if (written < 0 || static_cast<std::size_t>(written) != count) return false;
+    if (written > 0 && static_cast<std::size_t>(written) != count) {
+      // A short write is not continued (the rest could land behind someone else's
+      // record); its part is removed if nothing has been appended behind it.
+      const off_t end = ::lseek(file.get(), 0, SEEK_CUR);
+      struct stat status {};
+      if (locked && end >= written && ::fstat(file.get(), &status) == 0 && status.st_size == end) {
+        if (::ftruncate(file.get(), end - written) == 0) ::fsync(file.get());
+      }
+      return false;
+    }
+    if (written < 0) return false;
   }
   if (::fsync(file.get()) != 0) return false;
   return file.Close();
