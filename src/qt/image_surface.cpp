@@ -84,7 +84,9 @@ void ImageSurface::DrawBytes(std::int32_t x, std::int32_t y, const char* bytes,
   if (count <= 0 || image_.isNull()) return;
   const CellFont& cell = Selected();
   QPainter painter(&image_);
-  // Opaque cells: the whole run's extent white first, then each glyph black in its cell.
+  // Opaque cells: the whole run's extent white first, then each glyph black, clipped
+  // to its own cell, so a row drawn at once and the same row drawn a key at a time
+  // (each key filling its cell) give the same pixels.
   painter.fillRect(QRect(x, y, cell.cellWidth * count, cell.cellHeight), Qt::white);
   painter.setPen(Qt::black);
   painter.setFont(cell.font);
@@ -92,6 +94,7 @@ void ImageSurface::DrawBytes(std::int32_t x, std::int32_t y, const char* bytes,
   for (std::int32_t i = 0; i < count; ++i) {
     const int cellX = x + i * cell.cellWidth;
     const Glyph glyph = GlyphForByte(static_cast<unsigned char>(bytes[i]));
+    painter.setClipRect(QRect(cellX, y, cell.cellWidth, cell.cellHeight));
     switch (glyph.kind) {
       case GlyphKind::Blank:
         break;

@@ -142,14 +142,16 @@ QRgb PixelAt(const QImage& image, int x, int y) {
 }  // namespace
 
 bool ShowsText(const QImage& image, Font font, int x, int y, const std::string& text) {
+  const qreal ratio = image.devicePixelRatio();
+  const QSize logical = image.deviceIndependentSize().toSize();
   ImageSurface surface;
-  surface.Create(image.width(), image.height(), 1.0);
+  surface.Create(logical.width(), logical.height(), ratio);
   surface.UseFont(font);
   const auto count = static_cast<std::int32_t>(text.size());
   surface.DrawBytes(x, y, text.data(), count);
   const Extent extent = surface.MeasureBytes(text.data(), count);
-  const QRect area(x, y, extent.cx, extent.cy);
-  return image.copy(area) == surface.image().copy(area);
+  const QRectF area(x * ratio, y * ratio, extent.cx * ratio, extent.cy * ratio);
+  return image.copy(area.toRect()) == surface.image().copy(area.toRect());
 }
 
 bool IsDark(const QImage& image, int x, int y) {

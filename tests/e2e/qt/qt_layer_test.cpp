@@ -186,6 +186,20 @@ class QtLayerTest : public QObject {
   }
 
   void surfaceOnHighDpi() {
+    // Row and key at a time land on the same device pixels here too.
+    for (const qreal ratio : {1.5, 2.0}) {
+      ImageSurface grid;
+      grid.Create(492, 446, ratio);
+      const int w = grid.MeasureBytes("W", 1).cx;
+      const int h = grid.MeasureBytes("W", 1).cy;
+      const char* row = "WmW@w%Mj";
+      grid.DrawBytes(12, 100, row, 8);
+      for (int i = 0; i < 8; ++i) grid.DrawBytes(12 + i * w, 200, row + i, 1);
+      const QImage& image = grid.image();
+      QCOMPARE(image.copy(QRectF(12 * ratio, 100 * ratio, 8 * w * ratio, h * ratio).toRect()),
+               image.copy(QRectF(12 * ratio, 200 * ratio, 8 * w * ratio, h * ratio).toRect()));
+    }
+
     ImageSurface surface;
     surface.Create(492, 446, 2.0);
     QCOMPARE(surface.image().size(), QSize(984, 892));

@@ -75,6 +75,7 @@ class QtProgramTest : public QObject {
     MainWindow window;
     QVERIFY(OpenWindow(window));
     QCOMPARE(window.windowTitle(), QStringLiteral("Keyrill Beta 0.80"));
+    QVERIFY(!window.windowIcon().isNull());
     QCOMPARE(window.frameGeometry().topLeft(), QPoint(50, 50));
     QCOMPARE(window.view().size(), QSize(492, 446));
     QCOMPARE(window.view().y(), window.menuBar()->height());
@@ -105,11 +106,16 @@ class QtProgramTest : public QObject {
     QTRY_COMPARE(window.view().width(), 800);
     QCOMPARE(window.program().layout.LineCapacity, before.LineCapacity);
     QCOMPARE(window.program().layout.ClientWidth, 492);
-    QCOMPARE(window.backBuffer().size(), QSize(492, 446));
-    const QImage shown = window.view().grab().toImage();
-    QCOMPARE(shown.pixel(700, 600), qRgb(255, 255, 255));
-    QCOMPARE(shown.pixel(495, 20), qRgb(255, 255, 255));
-    QVERIFY(shown.copy(0, 0, 492, 446).convertToFormat(QImage::Format_RGB32) == idle);
+    const qreal ratio = window.devicePixelRatioF();
+    QCOMPARE(window.backBuffer().deviceIndependentSize(), QSizeF(492, 446));
+    QCOMPARE(window.backBuffer().size(), (QSizeF(492, 446) * ratio).toSize());
+    QImage shown = window.view().grab().toImage();
+    QCOMPARE(shown.pixel(QPoint(700, 600) * ratio), qRgb(255, 255, 255));
+    QCOMPARE(shown.pixel(QPoint(495, 20) * ratio), qRgb(255, 255, 255));
+    shown = shown.copy(QRect(QPoint(0, 0), window.backBuffer().size()))
+                .convertToFormat(QImage::Format_RGB32);
+    shown.setDevicePixelRatio(ratio);
+    QVERIFY(shown == idle);
   }
 
   void idleScreenAndEnterWithoutTest() {
