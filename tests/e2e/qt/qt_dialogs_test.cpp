@@ -46,21 +46,26 @@ bool CentredOnMain(const QDialog& dialog, const MainWindow& window) {
          CentredTopLeft(window.frameGeometry(), dialog.frameGeometry().size());
 }
 
-// The text of the first message box to open, which is then dismissed.
+// The text of the first message box to open, which is then dismissed; the poll
+// gives up after five seconds.
 void WhenMessageBoxOpens(std::shared_ptr<QString> text) {
-  auto poll = std::make_shared<QTimer>();
-  poll->setInterval(10);
-  QObject::connect(poll.get(), &QTimer::timeout, [poll, text] {
+  auto* poll = new QTimer(qApp);
+  auto left = std::make_shared<int>(500);
+  QObject::connect(poll, &QTimer::timeout, [poll, text, left] {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
       auto* box = qobject_cast<QMessageBox*>(widget);
       if (box == nullptr || !box->isVisible()) continue;
       *text = box->windowTitle() + QStringLiteral(" | ") + box->text();
-      poll->stop();
+      *left = 0;
       box->button(QMessageBox::Ok)->click();
-      return;
+      break;
+    }
+    if (--*left <= 0) {
+      poll->stop();
+      poll->deleteLater();
     }
   });
-  poll->start();
+  poll->start(10);
 }
 
 const std::string kExample = "\r\n~Short\r\nhello world\r\r\nsecond line";
