@@ -16,6 +16,7 @@
 
 #include "app/dialog_actions.h"
 #include "app/program.h"
+#include "prose.h"
 #include "results/stats_bar.h"
 #include "run/keys.h"
 #include "run/screen.h"
@@ -109,31 +110,15 @@ class FixedClock final : public ClockSource {
   std::int32_t NowMs() override { return 5000; }
 };
 
-// Prose of about the given size in text lines of 20 to 200 characters, stored as the
-// Add Test dialog stores them (each line break CR LF, written CR CR LF).
+// The bench test as the Add Test dialog stores it (each line break CR LF, written
+// CR CR LF), followed by another test.
 std::string MakeLibrary(std::size_t bytes) {
-  static const char* const kWords[] = {"the",      "of",     "and",     "a",        "to",
-                                       "keyboard", "typing", "quickly", "practice", "window",
-                                       "brown",    "jumps",  "lazy",    "dog.",     "fox,",
-                                       "remember", "is",     "through", "x",        "wonderful"};
-  constexpr std::size_t kWordCount = sizeof kWords / sizeof kWords[0];
-  std::uint32_t state = 2024;
-  auto next = [&state] {
-    state = state * 1664525u + 1013904223u;
-    return state >> 8;
-  };
-  std::string text;
-  while (text.size() < bytes) {
-    const std::size_t lineLength = 20 + next() % 181;
-    std::string line;
-    while (line.size() < lineLength) {
-      if (!line.empty()) line += ' ';
-      line += kWords[next() % kWordCount];
-    }
-    if (!text.empty()) text += "\r\r\n";
-    text += line;
+  std::string stored;
+  for (const char c : MakeProse(bytes)) {
+    if (c == '\n') stored += '\r';
+    stored += c;
   }
-  return "\r\n~Bench\r\n" + text + "\r\n~After\r\nx";
+  return "\r\n~Bench\r\n" + stored + "\r\n~After\r\nx";
 }
 
 // A program with the bench test loaded in the example window (line capacity 36,
