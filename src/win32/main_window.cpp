@@ -19,7 +19,7 @@ void OnCreate(HWND window, const CREATESTRUCTA& create) {
 }
 
 // WM_DESTROY: release the back buffer and TextFont, then end the message loop.
-// Exit sends this message too, so both ways out end alike.
+// Exit posts this message too, so both ways out end alike.
 void OnDestroy(HWND window) {
   if (MainWindow* state = MainWindowOf(window)) {
     state->surface.Release();

@@ -28,9 +28,10 @@ void Win32Host::StopTimer(int id) {
 }
 
 // Exit ends the program exactly as the close box does: through the window's
-// WM_DESTROY, which releases the drawing objects and posts the quit message.
+// WM_DESTROY, posted to the window itself, which releases the drawing objects and
+// posts the quit message.
 void Win32Host::CloseMainWindow() {
-  SendMessageA(window_, WM_DESTROY, 0, 0);
+  PostMessageA(window_, WM_DESTROY, 0, 0);
 }
 
 void Win32Host::RunDialog(int templateId, DLGPROC procedure) {
