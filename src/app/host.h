@@ -48,8 +48,7 @@ class Surface {
   // the statistics font; selecting Font::Text back releases it.
   virtual Font UseFont(Font font) = 0;
   // Draws count bytes at (x, y) in the selected font: black on opaque white cells.
-  virtual void DrawBytes(std::int32_t x, std::int32_t y, const char* bytes,
-                         std::int32_t count) = 0;
+  virtual void DrawBytes(std::int32_t x, std::int32_t y, const char* bytes, std::int32_t count) = 0;
   // The extent of count bytes in the selected font.
   virtual Extent MeasureBytes(const char* bytes, std::int32_t count) = 0;
 };
