@@ -112,8 +112,7 @@ void UsableLibrary(Checks& checks, const Options& options) {
   }
 
   keyrill.Command(kExit);
-  const std::optional<DWORD> code = keyrill.WaitExit(30000);
-  checks.Expect(code.has_value() && *code == 0, "Exit ends the program with status 0");
+  keyrill.ExpectExit(0, "Exit");
   checks.ExpectEqual(Library(checks, work), expected, "running a test writes nothing");
 }
 
@@ -152,8 +151,7 @@ void UnwritableLibrary(Checks& checks, const Options& options) {
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
   checks.Expect(WaitClosed(dialog), "Escape closes Add Test");
   keyrill.Command(kExit);
-  const std::optional<DWORD> code = keyrill.WaitExit(30000);
-  checks.Expect(code.has_value() && *code == 0, "Exit ends the program with status 0");
+  keyrill.ExpectExit(0, "Exit");
 }
 
 }  // namespace

@@ -158,8 +158,7 @@ int RunScreenCase(const Options& options) {
   checks.ExpectEqual(ended.DarkInRows(120, ended.height), 0, "the page is gone");
 
   keyrill.Command(kExit);
-  const std::optional<DWORD> code = keyrill.WaitExit(30000);
-  checks.Expect(code.has_value() && *code == 0, "Exit ends the program with status 0");
+  keyrill.ExpectExit(0, "Exit");
   return checks.Finish();
 }
 

@@ -151,9 +151,7 @@ int RunTypingCase(const Options& options) {
   }
 
   keyrill.Command(kExit);
-  const std::optional<DWORD> code = keyrill.WaitExit(30000);
-  checks.Expect(code.has_value(), "Exit ends the program");
-  if (code) checks.ExpectEqual(*code, 0, "exit status after Exit");
+  keyrill.ExpectExit(0, "Exit");
 
   std::string bytes;
   ReadWholeFile(JoinPath(work, "tests.tst"), bytes);

@@ -147,9 +147,7 @@ int RunWindowCase(const Options& options) {
       keyrill.Char('\r');
       keyrill.Type("the");
       PostMessageA(keyrill.Main(), WM_CLOSE, 0, 0);
-      const std::optional<DWORD> code = keyrill.WaitExit(30000);
-      checks.Expect(code.has_value(), "the close box ends the program");
-      if (code) checks.ExpectEqual(*code, 0, "exit status after the close box");
+      keyrill.ExpectExit(0, "the close box");
     }
   }
 
@@ -157,9 +155,7 @@ int RunWindowCase(const Options& options) {
     KeyrillProcess keyrill(options.keyrillExe, work, checks);
     if (keyrill.Started()) {
       keyrill.Command(kExit);
-      const std::optional<DWORD> code = keyrill.WaitExit(30000);
-      checks.Expect(code.has_value(), "Exit ends the program");
-      if (code) checks.ExpectEqual(*code, 0, "exit status after Exit");
+      keyrill.ExpectExit(0, "Exit");
     }
   }
 

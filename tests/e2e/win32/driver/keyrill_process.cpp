@@ -75,6 +75,12 @@ std::optional<DWORD> KeyrillProcess::WaitExit(DWORD timeoutMs) {
   return code;
 }
 
+void KeyrillProcess::ExpectExit(DWORD status, const std::string& how) {
+  const std::optional<DWORD> code = WaitExit(30000);
+  checks_.Expect(code.has_value(), how + " ends the program");
+  if (code) checks_.ExpectEqual(*code, status, "exit status after " + how);
+}
+
 HWND Control(Checks& checks, HWND dialog, int id, const char* what) {
   HWND control = GetDlgItem(dialog, id);
   checks.Expect(control != nullptr, std::string(what) + " (id " + std::to_string(id) + ") exists");

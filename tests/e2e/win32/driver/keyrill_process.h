@@ -39,6 +39,8 @@ class KeyrillProcess {
   HWND WaitDialog(const char* caption, DWORD timeoutMs = 30000);
   // Exit code once the process has ended, or nothing when it is still running.
   std::optional<DWORD> WaitExit(DWORD timeoutMs);
+  // Checks that the process ends within 30 s with that status; how: what ended it.
+  void ExpectExit(DWORD status, const std::string& how);
   bool Running() const;
 
  private:
