@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "app/dialog_actions.h"
-#include "app/program.h"
+#include "program/program.h"
 #include "prose.h"
 #include "results/stats_bar.h"
 #include "run/keys.h"

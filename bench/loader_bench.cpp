@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "library/test_library.h"
+#include "library/library_file.h"
 #include "prose.h"
 #include "results/counters.h"
 #include "run/loader.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "fuzz_file.h"
-#include "library/test_library.h"
+#include "library/library_file.h"
 #include "library_model.h"
 
 namespace {

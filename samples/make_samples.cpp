@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "library/test_library.h"
+#include "library/library_file.h"
 
 namespace {
 

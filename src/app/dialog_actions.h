@@ -4,8 +4,8 @@
 
 #include <string_view>
 
-#include "app/program.h"
-#include "library/test_library.h"
+#include "program/program.h"
+#include "library/library_file.h"
 
 namespace keyrill {
 

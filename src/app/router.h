@@ -2,7 +2,7 @@
 // accelerators alike), character codes and timer ticks. Core side.
 #pragma once
 
-#include "app/program.h"
+#include "program/program.h"
 
 namespace keyrill {
 

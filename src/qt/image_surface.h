@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QString>
 
-#include "app/host.h"
+#include "program/host.h"
 
 namespace keyrill::qt {
 

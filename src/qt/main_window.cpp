@@ -24,7 +24,7 @@
 #include "qt/cp1252.h"
 #include "qt/report_dialog.h"
 #include "qt/select_test_dialog.h"
-#include "qt/test_entry_dialog.h"
+#include "qt/entry_dialog.h"
 #include "run/screen.h"
 
 namespace keyrill::qt {

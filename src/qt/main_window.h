@@ -6,8 +6,8 @@
 #include <QMainWindow>
 #include <map>
 
-#include "app/host.h"
-#include "app/program.h"
+#include "program/host.h"
+#include "program/program.h"
 #include "qt/image_surface.h"
 #include "results/clock.h"
 

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "app/host.h"
+#include "program/host.h"
 
 class QPushButton;
 

@@ -6,7 +6,7 @@
 #include "app/dialog_actions.h"
 #include "app/resource_ids.h"
 #include "qt/dialog_geometry.h"
-#include "qt/test_name_list.h"
+#include "qt/name_list.h"
 
 namespace keyrill::qt {
 

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "app/program.h"
+#include "program/program.h"
 
 namespace keyrill::qt {
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "run/line_list.h"
+#include "program/line_list.h"
 
 namespace keyrill {
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "app/host.h"
-#include "app/program.h"
+#include "program/host.h"
+#include "program/program.h"
 
 namespace keyrill {
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "app/program.h"
+#include "program/program.h"
 
 namespace keyrill {
 

@@ -2,7 +2,7 @@
 // the current line, the caret and the screen, line advance and scrolling. Core side.
 #pragma once
 
-#include "app/program.h"
+#include "program/program.h"
 
 namespace keyrill {
 

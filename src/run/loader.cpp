@@ -6,8 +6,8 @@
 #include <memory>
 #include <new>
 
-#include "library/test_file_reader.h"
-#include "library/test_library.h"
+#include "library/text_mode_reader.h"
+#include "library/library_file.h"
 
 namespace keyrill {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "run/line_list.h"
+#include "program/line_list.h"
 
 namespace keyrill {
 

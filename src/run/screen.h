@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/program.h"
+#include "program/program.h"
 
 namespace keyrill {
 

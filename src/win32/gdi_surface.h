@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "app/host.h"
+#include "program/host.h"
 #include "win32/gdi_handles.h"
 
 namespace keyrill::win32 {

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/program.h"
+#include "program/program.h"
 #include "results/clock.h"
 #include "win32/gdi_surface.h"
 #include "win32/win32_host.h"

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "app/host.h"
+#include "program/host.h"
 
 namespace keyrill::win32 {
 

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/program.h"
+#include "program/program.h"
 #include "recording_host.h"
 #include "recording_surface.h"
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/host.h"
-#include "app/program.h"
+#include "program/host.h"
+#include "program/program.h"
 
 namespace keyrill::fake {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/host.h"
+#include "program/host.h"
 
 namespace keyrill::fake {
 

@@ -18,7 +18,7 @@
 #include <thread>
 #include <vector>
 
-#include "library/test_library.h"
+#include "library/library_file.h"
 #include "library_files.h"
 
 namespace keyrill {
@@ -195,7 +195,7 @@ std::vector<Record> ReadRecords(TestFileReader& reader, bool stopAtSecondHeader)
 }
 
 TEST(ConcurrentAppend, FourWritersAndAListerKeepEveryRecordWhole) {
-  testing::TempDir dir;
+  files::TempDir dir;
   const std::string library = dir.Library();
   const std::string stopFile = dir.File("stop");
   // The texts do span 1 byte to 64 KiB.
@@ -222,7 +222,7 @@ TEST(ConcurrentAppend, FourWritersAndAListerKeepEveryRecordWhole) {
     ASSERT_GT(writers.back(), 0);
   }
   for (int w = 0; w < kWriters; ++w) EXPECT_EQ(ExitStatus(writers[w]), 0) << "writer " << w;
-  testing::WriteBytes(stopFile, "stop");
+  files::WriteBytes(stopFile, "stop");
   EXPECT_EQ(ExitStatus(lister), 0) << "lister";
 
   // Every record once, whole, and in its writer's order.

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "library/durable_append.h"
-#include "library/test_library.h"
+#include "library/library_file.h"
 #include "library_files.h"
 
 namespace keyrill {
@@ -33,7 +33,7 @@ std::string FirstLineOf(const std::string& library, const char* name) {
 }
 
 TEST(FailedSave, DirectoryNamedLikeTheLibrary) {
-  testing::TempDir dir;
+  files::TempDir dir;
   std::filesystem::create_directory(dir.Library());
   EXPECT_FALSE(AppendTest(dir.Library(), "T", "text"));
   EXPECT_TRUE(Names(dir.Library()).empty());
@@ -47,7 +47,7 @@ TEST(FailedSave, LibraryLinkedToDevFull) {
   const std::string record = "\r\n~T\r\ntext";
   EXPECT_FALSE(AppendDurably("/dev/full", record.data(), record.size()));
 
-  testing::TempDir dir;
+  files::TempDir dir;
   std::filesystem::create_symlink("/dev/full", dir.Library());
   EXPECT_FALSE(AppendTest(dir.Library(), "T", "text"));
   EXPECT_TRUE(Names(dir.Library()).empty());
@@ -71,7 +71,7 @@ TEST(FailedSave, FileSizeLimit) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    testing::TempDir dir;
+    files::TempDir dir;
     const std::string library = dir.Library();
     ASSERT_TRUE(AppendTest(library, "One", "first\r\nsecond"));
     ASSERT_TRUE(AppendTest(library, "Two", "third"));

@@ -10,7 +10,7 @@
 #include <random>
 #include <string>
 
-namespace keyrill::testing {
+namespace keyrill::files {
 
 class TempDir {
  public:
@@ -47,4 +47,4 @@ inline void WriteBytes(const std::string& path, const std::string& bytes) {
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-}  // namespace keyrill::testing
+}  // namespace keyrill::files

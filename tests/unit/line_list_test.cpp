@@ -1,6 +1,6 @@
 // Checks of the run's line list: ring order, the cursor and its index, the seek
 // rule that walks from the sentinel, the full walk and freeing. Test side.
-#include "run/line_list.h"
+#include "program/line_list.h"
 
 #include <gtest/gtest.h>
 

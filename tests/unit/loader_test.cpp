@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "library/test_library.h"
+#include "library/library_file.h"
 #include "library_files.h"
 
 namespace keyrill {
 namespace {
 
-using testing::TempDir;
-using testing::WriteBytes;
+using files::TempDir;
+using files::WriteBytes;
 
 struct Loaded {
   LoadResult result;

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/program.h"
+#include "program/program.h"
 #include "qt/main_window.h"
 
 namespace keyrill::qt::test {

@@ -20,7 +20,7 @@
 #include "e2e_support.h"
 #include "qt/dialog_geometry.h"
 #include "qt/report_dialog.h"
-#include "qt/test_text_box.h"
+#include "qt/text_box.h"
 
 using namespace keyrill;
 using namespace keyrill::qt;

@@ -17,7 +17,7 @@
 #include "app/resource_ids.h"
 #include "app/router.h"
 #include "e2e_support.h"
-#include "library/test_library.h"
+#include "library/library_file.h"
 #include "qt/back_buffer_view.h"
 #include "results/stats_bar.h"
 

@@ -1,5 +1,5 @@
 // The sorted name list shared by Select Test and Edit Test. Platform side (Qt).
-#include "qt/test_name_list.h"
+#include "qt/name_list.h"
 
 #include <QMouseEvent>
 #include <algorithm>

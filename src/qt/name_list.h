@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "app/program.h"
+#include "program/program.h"
 
 namespace keyrill::qt {
 

@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
-#include "app/host.h"
-#include "library/test_library.h"
+#include "program/host.h"
+#include "library/library_file.h"
 #include "results/clock.h"
-#include "run/line_list.h"
+#include "program/line_list.h"
 
 namespace keyrill {
 

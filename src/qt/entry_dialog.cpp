@@ -1,5 +1,5 @@
 // Add Test (253 x 196 dialog units) and Edit Test (356 x 198). Platform side (Qt).
-#include "qt/test_entry_dialog.h"
+#include "qt/entry_dialog.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -9,11 +9,11 @@
 
 #include "app/dialog_actions.h"
 #include "app/resource_ids.h"
-#include "library/test_file_reader.h"
+#include "library/text_mode_reader.h"
 #include "qt/cp1252.h"
 #include "qt/dialog_geometry.h"
-#include "qt/test_name_list.h"
-#include "qt/test_text_box.h"
+#include "qt/name_list.h"
+#include "qt/text_box.h"
 
 namespace keyrill::qt {
 

@@ -1,6 +1,6 @@
 // Checks of the library's read handle: the text-mode translation, the piece rules
 // and the sticky end flag, also where the raw bytes cross a chunk. Test side.
-#include "library/test_file_reader.h"
+#include "library/text_mode_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +13,9 @@
 namespace keyrill {
 namespace {
 
-using testing::ReadBytes;
-using testing::TempDir;
-using testing::WriteBytes;
+using files::ReadBytes;
+using files::TempDir;
+using files::WriteBytes;
 
 // Everything the reader yields, with each LF it consumed shown as '\n'; a piece
 // capacity larger than any line, so every piece ends at an LF or the end.

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "library/test_file_reader.h"
+#include "library/text_mode_reader.h"
 
 namespace keyrill {
 

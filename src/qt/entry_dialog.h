@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "app/program.h"
+#include "program/program.h"
 
 class QLineEdit;
 class QPushButton;

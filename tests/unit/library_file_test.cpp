@@ -1,7 +1,7 @@
 // Checks of the library's operations: the exact bytes AppendTest writes, names as
 // ReadNextTestName, FindTest and ListTestNames see them, the end mark, failed
 // saves and a torn last record. Test side.
-#include "library/test_library.h"
+#include "library/library_file.h"
 
 #include <gtest/gtest.h>
 
@@ -15,9 +15,9 @@
 namespace keyrill {
 namespace {
 
-using testing::ReadBytes;
-using testing::TempDir;
-using testing::WriteBytes;
+using files::ReadBytes;
+using files::TempDir;
+using files::WriteBytes;
 
 std::vector<std::string> Names(const std::string& path) {
   std::vector<std::string> names;

@@ -1,5 +1,5 @@
 // The multi-line test text box. Platform side (Qt).
-#include "qt/test_text_box.h"
+#include "qt/text_box.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 // Scanning names, finding a test, listing names and appending a record to the test
 // library. Core side: files through the reader and the durable append only.
-#include "library/test_library.h"
+#include "library/library_file.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,5 +1,5 @@
 // The run's line list. Core side.
-#include "run/line_list.h"
+#include "program/line_list.h"
 
 #include <new>
 

@@ -1,6 +1,6 @@
 // The library's read handle: raw bytes in 64 KiB chunks, translated here into the
 // file's text-mode view, identical on every platform. Core side (standard C I/O only).
-#include "library/test_file_reader.h"
+#include "library/text_mode_reader.h"
 
 #include <filesystem>
 #include <system_error>

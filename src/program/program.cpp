@@ -1,5 +1,5 @@
 // The program's state object. Core side.
-#include "app/program.h"
+#include "program/program.h"
 
 #include <utility>
 
