@@ -1,18 +1,27 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Keyrill need.
-# Safe to run again: it only asks apt for what is missing.
+# Installs the Debian packages Keyrill needs, and only those that are missing.
+#   install-deps.sh run   what building and running the Linux program needs
+#   install-deps.sh test  that and everything the test command uses (the default)
 set -euo pipefail
 
-packages=(
-  build-essential cmake ninja-build pkg-config git
-  clang libclang-rt-14-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+run_packages=(
+  build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland
   fonts-dejavu-core
+)
+test_packages=(
+  git clang libclang-rt-14-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   wine wine64 fonts-wine
 )
+
+case "${1:-test}" in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The README's first command: installs what is missing, builds the program in
-# build/native (the tree scripts/test.sh uses, with the same options), and opens
+# The README's first command: installs what building and running the Linux program
+# needs (nothing for the tests), builds it in build/app, and opens
 # Keyrill in your own library directory, $XDG_DATA_HOME/keyrill (by default
 # ~/.local/share/keyrill). The first time, that directory gets a copy of the sample
 # library samples/tests.tst; after that your tests.tst there is never replaced, and
@@ -8,7 +8,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
-tree=${KEYRILL_BUILD_TREE:-build/native}
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   cat >&2 <<'MSG'
@@ -19,12 +18,11 @@ MSG
   exit 1
 fi
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh run
 
-mkdir -p "$(dirname "$tree")"
-cmake -S "$root" -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEYRILL_BENCH=ON \
-  >"$tree.configure.log" 2>&1 || { cat "$tree.configure.log"; exit 1; }
-cmake --build "$tree" -j "${JOBS:-2}" --target keyrill
+mkdir -p build
+cmake --preset app >build/app.configure.log 2>&1 || { cat build/app.configure.log; exit 1; }
+cmake --build --preset app -j "${JOBS:-2}"
 
 library="${XDG_DATA_HOME:-$HOME/.local/share}/keyrill"
 mkdir -p "$library"
@@ -34,4 +32,4 @@ if [ ! -e "$library/tests.tst" ]; then
 fi
 echo "Starting Keyrill in $library (Ctrl+S selects a test, Enter begins it)"
 cd "$library"
-exec "$root/$tree/src/qt/keyrill"
+exec "$root/build/app/src/qt/keyrill"

@@ -10,22 +10,22 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 
-bash scripts/install-deps.sh || { echo "installing the dependencies failed"; echo "0 passed, 1 failed"; exit 1; }
+bash scripts/install-deps.sh test || { echo "installing the dependencies failed"; echo "0 passed, 1 failed"; exit 1; }
 
 jobs=${JOBS:-2}
 passed=0
 failed=0
 status=0
 
-# Runs ctest in a build tree and adds its counts to the totals.
+# Runs one test preset and adds its counts to the totals.
 run_ctest() {
-  local tree=$1; shift
-  local log="$tree/ctest.log"
-  "$@" ctest --test-dir "$tree" --output-on-failure -j "$jobs" 2>&1 | tee "$log"
+  local preset=$1
+  local log="build/$preset/ctest.log"
+  ctest --preset "$preset" -j "$jobs" 2>&1 | tee "$log"
   local line total fails
   line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
   if [ -z "$line" ]; then
-    echo "no test summary from $tree"
+    echo "no test summary from $preset"
     failed=$((failed + 1)); status=1; return
   fi
   fails=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")
@@ -35,38 +35,30 @@ run_ctest() {
   [ "$fails" -eq 0 ] || status=1
 }
 
+# Configures and builds one preset of CMakePresets.json (warnings are errors there).
 build() {
-  local tree=$1; shift
-  if ! cmake -S "$root" -B "$tree" -G Ninja "$@" >"$tree.configure.log" 2>&1; then
-    cat "$tree.configure.log"; return 1
+  local preset=$1
+  mkdir -p build
+  if ! cmake --preset "$preset" >"build/$preset.configure.log" 2>&1; then
+    cat "build/$preset.configure.log"; return 1
   fi
-  cmake --build "$tree" -j "$jobs"
+  cmake --build --preset "$preset" -j "$jobs"
 }
 
-mkdir -p build
+# Each stage: build its preset, then run its tests.
+stage() {
+  local preset=$1 title=$2
+  echo "== $title"
+  if build "$preset"; then
+    run_ctest "$preset"
+  else
+    echo "$preset build failed"; failed=$((failed + 1)); status=1
+  fi
+}
 
-echo "== native build and tests"
-if build build/native -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEYRILL_BENCH=ON; then
-  run_ctest build/native
-else
-  echo "native build failed"; failed=$((failed + 1)); status=1
-fi
-
-echo "== sanitizers and fuzzing (clang)"
-if CC=clang CXX=clang++ build build/sanitize -DCMAKE_BUILD_TYPE=Debug \
-    -DKEYRILL_SANITIZE=ON -DKEYRILL_FUZZ=ON -DKEYRILL_QT=OFF; then
-  run_ctest build/sanitize env ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
-else
-  echo "sanitizer build failed"; failed=$((failed + 1)); status=1
-fi
-
-echo "== keyrill.exe under Wine"
-if build build/windows -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake"; then
-  run_ctest build/windows
-else
-  echo "windows build failed"; failed=$((failed + 1)); status=1
-fi
+stage native "native build and tests"
+stage sanitize "sanitizers and fuzzing (clang)"
+stage windows "keyrill.exe under Wine"
 
 echo "$passed passed, $failed failed"
 exit $status

@@ -16,11 +16,6 @@ inline constexpr int kWindowY = 50;
 inline constexpr int kWindowWidth = 500;
 inline constexpr int kWindowHeight = 500;
 
-inline constexpr int TIMER_CURSOR = 1;
-inline constexpr int TIMER_STATS = 2;
-inline constexpr int kCursorPeriodMs = 500;
-inline constexpr int kStatsPeriodMs = 100;
-
 struct MenuEntry {
   const char* text;  // nullptr: a separator
   int command;

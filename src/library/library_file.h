@@ -11,9 +11,6 @@
 
 namespace keyrill {
 
-inline constexpr int kNameCapacity = 48;  // 47 characters and the terminating zero
-using TestName = std::array<char, kNameCapacity>;
-
 // Fills name with the next test name from the reader's position; false when the
 // end of the file comes first.
 bool ReadNextTestName(TestFileReader& reader, TestName& name);

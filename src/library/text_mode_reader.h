@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-namespace keyrill {
+#include "program/constants.h"
 
-inline constexpr const char* kLibraryFileName = "tests.tst";
+namespace keyrill {
 
 class TestFileReader {
  public:

@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
+#include "program/clock_source.h"
+#include "program/constants.h"
 #include "program/host.h"
-#include "library/library_file.h"
-#include "results/clock.h"
 #include "program/line_list.h"
 
 namespace keyrill {

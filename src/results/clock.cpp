@@ -13,11 +13,6 @@ std::int32_t Wrap(std::uint32_t value) {
 
 }  // namespace
 
-std::int32_t SteadyClock::NowMs() {
-  const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
-      std::chrono::steady_clock::now() - origin_);
-  return Wrap(static_cast<std::uint32_t>(static_cast<std::uint64_t>(elapsed.count())));
-}
 
 std::int32_t ClockDifference(std::int32_t later, std::int32_t earlier) {
   return Wrap(static_cast<std::uint32_t>(later) - static_cast<std::uint32_t>(earlier));

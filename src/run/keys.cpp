@@ -5,7 +5,6 @@
 
 #include <cstring>
 
-#include "app/commands.h"
 #include "results/clock.h"
 #include "results/report.h"
 #include "results/stats_bar.h"

@@ -1,0 +1,26 @@
+# cmake -DMAP=<build>/floors.cmake -P check_floors.cmake
+# Fails when a file under src/<folder> includes a header of a folder that its
+# target does not link: an include that runs back up a floor, or sideways to a
+# folder it never declared.
+cmake_minimum_required(VERSION 3.25)
+include(${MAP})
+set(faults 0)
+foreach(folder IN LISTS KEYRILL_FOLDERS)
+  file(GLOB files ${KEYRILL_SRC}/${folder}/*.h ${KEYRILL_SRC}/${folder}/*.cpp)
+  foreach(f IN LISTS files)
+    file(STRINGS ${f} includes REGEX "^[ \t]*#[ \t]*include[ \t]+\"[^\"/]+/")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^[^\"]*\"([^\"/]+)/.*$" "\\1" used "${line}")
+      if(NOT IS_DIRECTORY ${KEYRILL_SRC}/${used} OR used IN_LIST KEYRILL_ALLOWED_${folder})
+        continue()
+      endif()
+      file(RELATIVE_PATH rel ${KEYRILL_SRC}/.. ${f})
+      message("${rel}: includes ${used}/, which ${folder}/ does not stand on")
+      math(EXPR faults "${faults} + 1")
+    endforeach()
+  endforeach()
+endforeach()
+if(faults GREATER 0)
+  message(FATAL_ERROR "${faults} include(s) against the floors")
+endif()
+message(STATUS "every include under src/ points down a floor")
