@@ -1,5 +1,6 @@
 // The facts both windows read: window identity and geometry, the File menu, the
 // accelerators and the timers. Core side; one table, so Win32 and Qt cannot drift.
+// Floor 3, over the core's other floors: for the platform layers and the tests.
 #pragma once
 
 #include <array>

@@ -1,11 +1,12 @@
 // What the test dialogs ask of the core: the names to list, a chosen name, and a
 // test to save. The platform builds the dialog; the rules live here. Core side.
+// Floor 3, over the core's other floors: for the platform layers and the tests.
 #pragma once
 
 #include <string_view>
 
-#include "program/program.h"
 #include "library/library_file.h"
+#include "program/program.h"
 
 namespace keyrill {
 

@@ -1,6 +1,7 @@
 // The one operating-system service the core needs that the standard library lacks:
 // appending bytes with one write and forcing them to the disk. Implemented once for
 // POSIX and once for Windows; everything else in the core is platform-free.
+// Floor 1, over program/: for run/, app/, the platform layers and the tests.
 #pragma once
 
 #include <cstddef>

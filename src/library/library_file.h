@@ -1,5 +1,6 @@
 // Operations on the test library: scanning names, finding a test, listing every
 // name for a dialog, and appending a test. Core side.
+// Floor 1, over program/: for run/, app/, the platform layers and the tests.
 #pragma once
 
 #include <array>

@@ -1,6 +1,7 @@
 // The read handle on the test library: the file's text-mode view, done here on
 // every platform (CR LF reads as LF, a lone CR stays, 0x1A ends the file, a zero
 // byte is skipped). Core side; every reading of the library goes through it.
+// Floor 1, over program/: for run/, app/, the platform layers and the tests.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,6 @@
 // Where the run clock's readings come from, and the clock's state that the program
 // keeps. Core side; the operations on it are in results/clock.h.
+// Floor 0: any part of the core, the platform layers and the tests may include it.
 #pragma once
 
 #include <chrono>

@@ -1,5 +1,6 @@
 // Constants every floor of the core shares: the library's file name, the size of a
 // test name, the main window's two timers. Core side; includes nothing of ours.
+// Floor 0: any part of the core, the platform layers and the tests may include it.
 #pragma once
 
 #include <array>

@@ -1,6 +1,7 @@
 // The boundary between the platform-free core and a window system.
 // Core side: the core owns these interfaces; the Win32 layer, the Qt layer and the
 // tests' recording fake implement them. Nothing here may grow one platform's needs.
+// Floor 0: any part of the core, the platform layers and the tests may include it.
 #pragma once
 
 #include <cstdint>

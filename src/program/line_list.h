@@ -1,6 +1,7 @@
 // The run's lines: a circular doubly linked list closed by a sentinel, with a
 // cursor on the line being typed and the cursor's index. Core side.
 // The list owns its nodes, never its items: FreeLinePairs frees the pairs.
+// Floor 0: any part of the core, the platform layers and the tests may include it.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,6 @@
 // Everything the program keeps between messages, held in one object that the main
 // window owns, so every test starts from a fresh program. Core side.
+// Floor 0: any part of the core, the platform layers and the tests may include it.
 #pragma once
 
 #include <cstdint>

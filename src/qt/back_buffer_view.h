@@ -1,6 +1,7 @@
 // The main window's client area on Qt: paints the dirty part of the back buffer,
 // and hands key presses and committed input-method text on as character codes.
 // Platform side (Qt).
+// Floor 4, the Qt layer: for the Qt program and its tests only.
 #pragma once
 
 #include <QImage>

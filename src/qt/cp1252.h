@@ -1,6 +1,7 @@
 // Windows-1252, the code page of every byte the core handles: the Qt layer encodes
 // typed and pasted text to it and decodes stored bytes from it to draw and list them.
 // Platform side (Qt); the core never converts.
+// Floor 4, the Qt layer: for the Qt program and its tests only.
 #pragma once
 
 #include <QString>

@@ -1,6 +1,7 @@
 // Sizes and places the dialogs from their templates' dialog units. Platform side (Qt).
 // The templates' font (8-point "MS Sans Serif") has base units of 6 x 13 pixels, so
 // one horizontal unit is 6/4 = 1.5 px and one vertical unit 13/8 = 1.625 px.
+// Floor 4, the Qt layer: for the Qt program and its tests only.
 #pragma once
 
 #include <QFont>

@@ -2,6 +2,7 @@
 // through the core's SaveTest; Edit Test adds the list of names, whose double-click
 // fills the name box. A save that fails is reported and the dialog stays open with
 // everything typed. Platform side (Qt).
+// Floor 4, the Qt layer: for the Qt program and its tests only.
 #pragma once
 
 #include <QDialog>

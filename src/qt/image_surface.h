@@ -1,6 +1,7 @@
 // The back buffer on Qt: a QImage the core draws into through the Surface
 // interface, in logical pixels; on a high-DPI screen the image carries the screen's
 // device pixel ratio so text stays sharp. Platform side (Qt).
+// Floor 4, the Qt layer: for the Qt program and its tests only.
 #pragma once
 
 #include <QFont>

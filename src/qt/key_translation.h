@@ -1,6 +1,7 @@
 // Turning Qt key presses and input-method commits into the character codes the
 // router expects, the codes a Win32 window's character messages would carry.
 // Platform side (Qt).
+// Floor 4, the Qt layer: for the Qt program and its tests only.
 #pragma once
 
 #include <QString>

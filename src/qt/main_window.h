@@ -1,6 +1,7 @@
 // The main window on Qt: owns the program state and the back buffer, implements
 // the core's Host, and turns menu actions, accelerators, keys and timers into the
 // router's three entry points. Platform side (Qt).
+// Floor 4, the Qt layer: for the Qt program and its tests only.
 #pragma once
 
 #include <QMainWindow>

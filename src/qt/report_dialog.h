@@ -1,6 +1,7 @@
 // The Report: six read-only figures of a finished run, formatted by the core, and
 // an OK button that is the only way out (no close box; Escape does nothing; Enter
 // only while OK has the focus). Platform side (Qt).
+// Floor 4, the Qt layer: for the Qt program and its tests only.
 #pragma once
 
 #include <QDialog>

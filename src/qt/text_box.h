@@ -2,6 +2,7 @@
 // vertical scrolling. Enter is left to the dialog (it presses the default button),
 // Ctrl+Enter breaks the line, and a line break that would pass the last visible
 // line is refused with a beep. Platform side (Qt).
+// Floor 4, the Qt layer: for the Qt program and its tests only.
 #pragma once
 
 #include <QPlainTextEdit>

@@ -13,7 +13,6 @@ std::int32_t Wrap(std::uint32_t value) {
 
 }  // namespace
 
-
 std::int32_t ClockDifference(std::int32_t later, std::int32_t earlier) {
   return Wrap(static_cast<std::uint32_t>(later) - static_cast<std::uint32_t>(earlier));
 }

@@ -1,5 +1,6 @@
 // The run clock: milliseconds since process start as a wrapping signed 32-bit
 // reading, the pause arithmetic, elapsed seconds and words per minute. Core side.
+// Floor 2, over program/: for run/, app/, the platform layers and the tests.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,6 @@
 // The run's counters: each one a full walk of the line list that puts the cursor
 // back. Nothing is cached. Core side.
+// Floor 2, over program/: for run/, app/, the platform layers and the tests.
 #pragma once
 
 #include <cstdint>

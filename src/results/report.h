@@ -1,4 +1,5 @@
 // The Report's six figures and the number formats shared with the bar. Core side.
+// Floor 2, over program/: for run/, app/, the platform layers and the tests.
 #pragma once
 
 #include <string>

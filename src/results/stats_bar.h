@@ -1,4 +1,5 @@
 // The live statistics bar along the top of the main window. Core side.
+// Floor 2, over program/: for run/, app/, the platform layers and the tests.
 #pragma once
 
 #include <cstdint>

@@ -6,8 +6,8 @@
 #include <memory>
 #include <new>
 
-#include "library/text_mode_reader.h"
 #include "library/library_file.h"
+#include "library/text_mode_reader.h"
 
 namespace keyrill {
 

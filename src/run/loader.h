@@ -1,5 +1,6 @@
 // Loading a test: its text read from the library in pieces no longer than a
 // display line and wrapped into LinePairs appended to the list. Core side.
+// Floor 2, over results/, library/ and program/: for app/, the platforms and the tests.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,6 @@
 // The main area's layout and drawing: metrics measured once, the idle screen's two
 // rows, a page of line blocks, the cursor cell and repaint marking. Core side.
+// Floor 2, over results/, library/ and program/: for app/, the platforms and the tests.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,6 @@
 // The dialog procedures of the four modal dialogs, built from the resource
 // templates. Platform side (Win32); every effect is a call into the core.
+// Floor 4, the Win32 layer: for keyrill.exe only.
 #pragma once
 
 #include <windows.h>

@@ -1,6 +1,7 @@
 // Ownership of the GDI and USER handles the Windows layer makes: each handle is
 // released by the object that holds it, so no path can leak one. Platform side
 // (Win32); nothing here knows about the core.
+// Floor 4, the Win32 layer: for keyrill.exe only.
 #pragma once
 
 #include <windows.h>

@@ -1,6 +1,7 @@
 // The back buffer on Windows: a memory device context compatible with the main
 // window's display, a bitmap of the client area's size, and TextFont selected in
 // it. Platform side (Win32): implements the core's Surface with GDI.
+// Floor 4, the Win32 layer: for keyrill.exe only.
 #pragma once
 
 #include <windows.h>

@@ -1,6 +1,6 @@
 // keyrill.exe's entry: registers the "CForm" class, creates the main window, and
 // runs the message loop with the accelerators. Platform side (Win32); the core
-// (src/app, src/run, src/results, src/library) holds every rule.
+// (src/program, src/library, src/results, src/run, src/app) holds every rule.
 //
 // What the Win32 layer provides, and what it does not:
 //  [x] Window class "CForm" (icon IDI_APP, arrow cursor, menu IDR_MENU, white
@@ -58,11 +58,10 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int showCommand) {
-  // 1. The module instance travels with the window (CREATESTRUCT) into its state.
-  // 2. The class.
+  // The module instance travels with the window (CREATESTRUCT) into its state.
   if (!RegisterMainWindowClass(instance)) return 0;
 
-  // 3. The main window; its WM_CREATE measures the layout and draws the idle screen.
+  // WM_CREATE measures the layout and draws the idle screen.
   HWND window =
       CreateWindowExA(0, keyrill::kWindowClass, keyrill::kWindowTitle, WS_OVERLAPPEDWINDOW,
                       keyrill::kWindowX, keyrill::kWindowY, keyrill::kWindowWidth,
@@ -70,14 +69,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   if (window == nullptr) return 0;
   OwnedMainWindow owned{window, std::unique_ptr<MainWindow>(keyrill::win32::MainWindowOf(window))};
 
-  // 4. The accelerators.
   HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCEL));
 
-  // 5. Shown and painted at once.
   ShowWindow(window, showCommand);
   UpdateWindow(window);
 
-  // 6. The loop, accelerators first. It ends at the quit message (or an error).
+  // Accelerators first; the loop ends at the quit message (or an error).
   MSG message{};
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
     if (TranslateAcceleratorA(window, accelerators, &message) != 0) continue;
@@ -85,6 +82,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     DispatchMessageA(&message);
   }
 
-  // 7. The quit message's code.
   return static_cast<int>(message.wParam);
 }

@@ -1,5 +1,6 @@
 // The main window of class "CForm": the state one window owns (surface, host,
 // clock, program) and its window procedure. Platform side (Win32).
+// Floor 4, the Win32 layer: for keyrill.exe only.
 #pragma once
 
 #include <windows.h>

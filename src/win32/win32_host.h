@@ -1,6 +1,7 @@
 // The main window's services to the core on Windows: repaint marking, the two
 // timers, closing, the four modal dialogs and the fatal error box. Platform side
 // (Win32): implements the core's Host with USER calls on the main window.
+// Floor 4, the Win32 layer: for keyrill.exe only.
 #pragma once
 
 #include <windows.h>
