@@ -96,6 +96,9 @@ shot() {  # shot <name>
 }
 key() { run wtype -s 150 "$@"; sleep 0.2; }
 
+# The user the session runs as may not reach the build tree (a clone under /root):
+# it runs its own copy of the program.
+cp "$keyrill" "$runtime/keyrill" && keyrill="$runtime/keyrill"
 library="$runtime/library"
 mkdir -p "$library"
 printf '\r\n~Alpha\r\nab cd\r\n~Zulu\r\nzz' >"$library/tests.tst"
