@@ -15,6 +15,9 @@ test_packages=(
   xvfb xauth xdotool x11-utils imagemagick
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   wine wine64 fonts-wine
+  dpkg-dev fakeroot lintian desktop-file-utils appstream man-db bsdextrautils file
+  nsis zip unzip
+  openbox xfwm4 xfconf dbus-daemon wmctrl sway wtype grim python3
 )
 
 case "${1:-test}" in

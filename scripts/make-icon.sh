@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Draws Keyrill's icon (a keycap with a "K") with ImageMagick primitives and writes
-# resources/keyrill.png (256x256) and resources/keyrill.ico (16, 32, 48 and 256 px).
-# Run it again only to change the artwork; both outputs are committed.
+# resources/keyrill.png (256x256), resources/keyrill.ico (16, 32, 48 and 256 px) and
+# the desktop's hicolor sizes resources/icons/NxN/keyrill.png (16 to 256 px).
+# Run it again only to change the artwork; every output is committed.
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -26,3 +27,10 @@ for s in 16 32 48; do
   convert "$out/keyrill.png" -filter Lanczos -resize "${s}x${s}" "PNG32:$tmp/$s.png"
 done
 convert "$tmp/16.png" "$tmp/32.png" "$tmp/48.png" "$out/keyrill.png" "$out/keyrill.ico"
+
+# The sizes a desktop's icon theme looks up, each scaled from the 256 px drawing.
+for s in 16 22 24 32 48 64 128 256; do
+  mkdir -p "$out/icons/${s}x${s}"
+  convert "$out/keyrill.png" -filter Lanczos -resize "${s}x${s}" -strip \
+    "PNG32:$out/icons/${s}x${s}/keyrill.png"
+done

@@ -1,6 +1,6 @@
 // The resources compiled into keyrill.exe, read back from the file itself: each
-// dialog template field by field, the File menu, the accelerator table and the
-// icon. Test side.
+// dialog template field by field, the File menu, the accelerator table, the
+// icon and the version block. Test side.
 #include <vector>
 
 #include "cases.h"
@@ -162,6 +162,46 @@ void CheckIcon(Checks& checks, HMODULE module) {
   if (icon != nullptr) DestroyIcon(icon);
 }
 
+// The version block as Explorer reads it: the fixed numbers and the US English
+// strings.
+void CheckVersion(Checks& checks, const std::string& exePath) {
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeA(exePath.c_str(), &ignored);
+  if (!checks.Expect(size > 0, "keyrill.exe carries a version block")) return;
+  std::vector<char> block(size);
+  if (!checks.Expect(GetFileVersionInfoA(exePath.c_str(), 0, size, block.data()) != 0,
+                     "the version block reads")) {
+    return;
+  }
+  void* value = nullptr;
+  UINT length = 0;
+  if (checks.Expect(VerQueryValueA(block.data(), "\\", &value, &length) != 0 &&
+                        length >= sizeof(VS_FIXEDFILEINFO),
+                    "the fixed version numbers")) {
+    const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
+    checks.ExpectEqual(fixed->dwSignature, 0xFEEF04BD, "the fixed block's signature");
+    checks.ExpectEqual(fixed->dwFileVersionMS, MAKELONG(80, 0), "file version 0.80");
+    checks.ExpectEqual(fixed->dwProductVersionMS, MAKELONG(80, 0), "product version 0.80");
+    checks.ExpectEqual(fixed->dwFileType, VFT_APP, "an application");
+  }
+  const struct {
+    const char* name;
+    const char* want;
+  } strings[] = {
+      {"ProductName", "Keyrill"},
+      {"ProductVersion", "0.80"},
+      {"FileVersion", "0.80"},
+      {"FileDescription", "Keyrill typing-speed trainer"},
+      {"OriginalFilename", "keyrill.exe"},
+  };
+  for (const auto& s : strings) {
+    const std::string key = std::string("\\StringFileInfo\\040904B0\\") + s.name;
+    const bool found = VerQueryValueA(block.data(), key.c_str(), &value, &length) != 0;
+    checks.ExpectEqual(found ? std::string(static_cast<const char*>(value)) : std::string("(none)"),
+                       s.want, std::string("version string ") + s.name);
+  }
+}
+
 }  // namespace
 
 int RunResourcesCase(const Options& options) {
@@ -177,6 +217,7 @@ int RunResourcesCase(const Options& options) {
   CheckAccelerators(checks, module);
   CheckIcon(checks, module);
   FreeLibrary(module);
+  CheckVersion(checks, options.keyrillExe);
   return checks.Finish();
 }
 

@@ -20,5 +20,7 @@ int RunFatalCase(const Options& options);
 int RunKeyboardCase(const Options& options);
 int RunScreenCase(const Options& options);
 int RunScreenshotPoses(const Options& options);
+// keyrillExe is the Start-menu shortcut the installer made, not the program.
+int RunInstalledCase(const Options& options);
 
 }  // namespace e2e

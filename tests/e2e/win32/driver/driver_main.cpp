@@ -1,6 +1,7 @@
 // keyrill_e2e.exe: drives keyrill.exe from outside, as another Windows program
 // would, and reports what did not behave. Test side; run under Wine by ctest.
 //   keyrill_e2e.exe <case> <keyrill.exe> <empty work directory> [pose directory]
+//   keyrill_e2e.exe installed <Start-menu shortcut> <work directory>
 #include <cstdio>
 #include <cstring>
 
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
       {"library", e2e::RunLibraryCase},     {"typing", e2e::RunTypingCase},
       {"fatal", e2e::RunFatalCase},         {"keyboard", e2e::RunKeyboardCase},
       {"screen", e2e::RunScreenCase},       {"poses", e2e::RunScreenshotPoses},
+      {"installed", e2e::RunInstalledCase},
   };
   for (const Case& c : cases) {
     if (std::strcmp(c.name, argv[1]) == 0) return c.run(options);

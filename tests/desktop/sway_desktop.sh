@@ -1,0 +1,181 @@
+#!/usr/bin/env bash
+# The real keyrill binary on Wayland (Qt's wayland platform) under sway's headless
+# backend, with keys typed through the virtual-keyboard protocol by wtype and the
+# screen taken by grim: the window and its 492-pixel-wide client, Select Test, Add
+# Test and Edit Test floating at the sizes of their templates where sway places
+# them, keys reaching the main window again after each dialog closes, Add Test's
+# exact bytes, Exit. sway refuses to run as root, so as root everything here runs
+# as the unprivileged user nobody. Test side (ctest).
+#   sway_desktop.sh <keyrill binary> <scratch directory> [screenshot prefix]
+set -uo pipefail
+keyrill=$(readlink -f "$1") work=$2 shots=${3:-}
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
+
+rm -rf "$work" && mkdir -p "$work"
+# A short runtime path: a Wayland socket's path may not exceed 107 bytes.
+runtime=$(mktemp -d /tmp/keyrill-sway.XXXXXX)
+as_user=()
+if [ "$(id -u)" -eq 0 ]; then
+  as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+  chown 65534:65534 "$runtime"
+fi
+chmod 700 "$runtime"
+cat >"$runtime/config" <<'CONFIG'
+output HEADLESS-1 resolution 1024x768 position 0 0
+default_border normal
+# As on a stacking desktop: the main window keeps its own size instead of a tile.
+for_window [app_id="keyrill" title="^Keyrill Beta"] floating enable
+CONFIG
+
+sway_pid= app_pid=
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+  [ -n "$sway_pid" ] && kill "$sway_pid" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$runtime"
+}
+trap cleanup EXIT
+
+# The session's environment, for every program of the session's user.
+session=(env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$runtime" LANG=C.UTF-8
+  XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=wayland-1 SWAYSOCK="$runtime/sway.sock")
+run() { "${as_user[@]}" "${session[@]}" "$@"; }
+"${as_user[@]}" "${session[@]}" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+  sway -c "$runtime/config" >"$work/sway.log" 2>&1 &
+sway_pid=$!
+ready=no
+for _ in $(seq 300); do
+  # sway makes its IPC socket where SWAYSOCK says.
+  if [ -S "$runtime/sway.sock" ] && [ -S "$runtime/wayland-1" ]; then
+    run swaymsg -t get_version >"$work/swaymsg.log" 2>&1 && { ready=yes; break; }
+  fi
+  sleep 0.1
+done
+[ $ready = yes ] || { cat "$work/sway.log" "$work/swaymsg.log"; echo "FAIL: sway did not start"; exit 1; }
+pass "sway runs headless on wayland-1"
+
+# window <title> -> "type x y w h focused" of the container and its client size, or empty
+window() {
+  run swaymsg -t get_tree | python3 -c '
+import json, sys
+title = sys.argv[1]
+def walk(n):
+    if n.get("name") == title and n.get("type") in ("con", "floating_con"):
+        r, w = n["rect"], n["window_rect"]
+        print(n["type"], r["x"], r["y"], w["width"], w["height"], int(n.get("focused", False)), n.get("app_id"))
+    for c in n.get("nodes", []) + n.get("floating_nodes", []):
+        walk(c)
+walk(json.load(sys.stdin))' "$1"
+}
+await_window() {  # await_window <title>: waits up to 20 s, prints window's line
+  local line
+  for _ in $(seq 200); do
+    line=$(window "$1")
+    [ -n "$line" ] && { echo "$line"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+await_gone() {
+  for _ in $(seq 100); do [ -z "$(window "$1")" ] && return 0; sleep 0.1; done
+  return 1
+}
+await_focus() {  # await_focus <when>: the main window has the keyboard focus (15 s)
+  for _ in $(seq 150); do
+    [ "$(window 'Keyrill Beta 0.80' | cut -d' ' -f6)" = 1 ] && return 0
+    sleep 0.1
+  done
+  fail "the main window does not get the focus back $1"
+  return 1
+}
+shot() {  # shot <name>
+  run grim "$runtime/shot.png" && convert "$runtime/shot.png" -crop 740x580+142+94 +repage "$work/wayland-$1.png"
+  [ -n "$shots" ] && cp "$work/wayland-$1.png" "$shots-$1.png"
+}
+key() { run wtype -s 150 "$@"; sleep 0.2; }
+
+# The user the session runs as may not reach the build tree (a clone under /root):
+# it runs its own copy of the program.
+cp "$keyrill" "$runtime/keyrill" && keyrill="$runtime/keyrill"
+library="$runtime/library"
+mkdir -p "$library"
+printf '\r\n~Alpha\r\nab cd\r\n~Zulu\r\nzz' >"$library/tests.tst"
+[ ${#as_user[@]} -gt 0 ] && chown -R 65534:65534 "$library"
+cd "$library" || exit 1
+"${as_user[@]}" "${session[@]}" QT_QPA_PLATFORM=wayland "$keyrill" >"$work/program.log" 2>&1 &
+app_pid=$!
+line=$(await_window 'Keyrill Beta 0.80') || { cat "$work/program.log"; echo "FAIL: no main window"; exit 1; }
+read -r _ x y w h _ app <<<"$line"
+[ "$app" = keyrill ] && pass "the window's app id is keyrill (its desktop entry)" || fail "app id $app"
+menu=$((h - 446))
+[ "$w" = 492 ] && [ $menu -ge 12 ] && [ $menu -le 40 ] \
+  && pass "the client is 492 x $h: 492 x 446 below a $menu-pixel menu bar; sway put it at ($x, $y)" \
+  || fail "the client is $w x $h"
+await_focus "at the start" || exit 1
+shot idle
+
+key -M ctrl s -m ctrl
+if line=$(await_window 'Select Test'); then
+  read -r type x y w h focused _ <<<"$line"
+  [ "$type $w $h" = "floating_con 200 229" ] \
+    && pass "Select Test floats at its template's 200 x 229; sway placed it at ($x, $y)" \
+    || fail "Select Test: $line"
+  [ "$focused" = 1 ] && pass "Select Test has the focus" || fail "Select Test is not focused"
+  sleep 0.3
+  shot select
+  key -k Escape
+  await_gone 'Select Test' && pass "Escape closed Select Test" || fail "Select Test stayed open"
+else
+  fail "Ctrl+S opened no Select Test"
+fi
+
+await_focus "after Select Test"
+key -M ctrl a -m ctrl
+if line=$(await_window 'Add Test'); then
+  read -r type x y w h _ <<<"$line"
+  [ "$type $w $h" = "floating_con 380 319" ] \
+    && pass "Ctrl+A without a click opened Add Test, 380 x 319, placed by sway at ($x, $y)" \
+    || fail "Add Test: $line"
+  key 'Added'
+  key -k Tab
+  key 'one'
+  key -M ctrl -k Return -m ctrl
+  key 'two'
+  sleep 0.3
+  shot add
+  key -k Return
+  await_gone 'Add Test' && pass "Enter saved and closed Add Test" || fail "Add Test stayed open"
+  expected=$(printf '\r\n~Alpha\r\nab cd\r\n~Zulu\r\nzz\r\n~Added\r\none\r\r\ntwo' | od -An -c)
+  [ "$expected" = "$(od -An -c "$library/tests.tst")" ] && pass "Add Test appended the exact record" \
+    || fail "tests.tst holds: $(od -An -c "$library/tests.tst")"
+else
+  fail "Ctrl+A opened no Add Test"
+fi
+
+await_focus "after Add Test"
+key -M ctrl e -m ctrl
+if line=$(await_window 'Edit Test'); then
+  read -r type x y w h _ <<<"$line"
+  [ "$type $w $h" = "floating_con 534 322" ] \
+    && pass "Ctrl+E opened Edit Test, 534 x 322, placed by sway at ($x, $y)" || fail "Edit Test: $line"
+  key -k Escape
+  await_gone 'Edit Test' && pass "Escape closed Edit Test" || fail "Edit Test stayed open"
+else
+  fail "Ctrl+E opened no Edit Test"
+fi
+
+await_focus "after Edit Test"
+key -M ctrl q -m ctrl
+for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$app_pid" 2>/dev/null; then
+  fail "Ctrl+Q did not end the program"
+else
+  wait "$app_pid"; status=$?
+  [ "$status" = 0 ] && pass "Ctrl+Q ended the program with 0" || fail "exit status $status"
+fi
+app_pid=
+
+echo "$failures failure(s)"
+[ "$failures" -eq 0 ]

@@ -1,0 +1,257 @@
+#!/usr/bin/env bash
+# The real keyrill binary under a real X window manager (openbox or xfwm4) on a
+# virtual display, driven only by keys and clicks as a user would: no window is
+# ever focused by the test. Checks the frame at (50, 50) with the 492-pixel-wide
+# client inside the decorations, the dialogs' frames (Select, Add and Edit Test: a
+# close box, no minimise or maximise; the Report: no close function, and the window
+# manager's close leaves it open), their placement, that keys reach the main window
+# again after each dialog closes, the accelerators, the Report, Add Test's bytes and
+# Exit. Test side (ctest).
+#   x11_desktop.sh <openbox|xfwm4> <keyrill binary> <scratch directory> [screenshot prefix]
+set -uo pipefail
+wm=$1 keyrill=$(readlink -f "$2") work=$3 shots=${4:-}
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
+
+rm -rf "$work" && mkdir -p "$work/home" "$work/runtime" && chmod 700 "$work/runtime"
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+
+display_pid= wm_pid= app_pid=
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+  if [ -n "$wm_pid" ]; then pkill -P "$wm_pid" 2>/dev/null; kill "$wm_pid" 2>/dev/null; fi
+  [ -n "$display_pid" ] && kill "$display_pid" 2>/dev/null
+  wait 2>/dev/null
+}
+trap cleanup EXIT
+
+# start_desktop: a virtual display (the server picks a free number) and the window
+# manager on it; false when either does not come up.
+start_desktop() {
+  rm -f "$work/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+  display_pid=$!
+  for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
+  [ -s "$work/display" ] || return 1
+  export DISPLAY=":$(head -n 1 "$work/display")"
+  xprop -root >/dev/null 2>&1 || return 1
+  case $wm in
+    openbox) openbox --sm-disable >"$work/wm.log" 2>&1 & wm_pid=$! ;;
+    # xfwm4 keeps its settings in xfconf, which needs a session bus.
+    xfwm4) dbus-run-session -- xfwm4 --compositor=off >"$work/wm.log" 2>&1 & wm_pid=$! ;;
+  esac
+  for _ in $(seq 300); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    kill -0 "$wm_pid" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
+case $wm in
+  openbox | xfwm4) ;;
+  *) echo "FAIL: unknown window manager $wm"; exit 1 ;;
+esac
+# A display another program grabs at the same moment is given up and tried anew.
+started=no
+for attempt in 1 2 3; do
+  if start_desktop; then started=yes; break; fi
+  echo "note: the display or $wm did not come up (attempt $attempt)"
+  cleanup
+  display_pid= wm_pid=
+  sleep 1
+done
+[ $started = yes ] || { cat "$work/wm.log"; echo "FAIL: $wm did not start"; exit 1; }
+sleep 1
+pass "$wm manages the display $DISPLAY"
+
+find_window() {  # find_window <exact title> -> id, or empty after 20 s
+  timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+}
+gone() {  # gone <exact title>: true once no visible window has that title (10 s)
+  for _ in $(seq 100); do
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
+}
+frame() {  # frame <id> -> "x y w h" of the outer frame, and client size as "cw ch"
+  local ax ay cw ch l r t b
+  ax=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *//p')
+  ay=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left Y: *//p')
+  cw=$(xwininfo -id "$1" | sed -n 's/.*Width: *//p')
+  ch=$(xwininfo -id "$1" | sed -n 's/.*Height: *//p')
+  read -r l r t b <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
+  echo "$((ax - l)) $((ay - t)) $((cw + l + r)) $((ch + t + b)) $cw $ch"
+}
+motif() {  # motif <id> -> "flags functions decorations" as numbers
+  xprop -id "$1" _MOTIF_WM_HINTS | sed 's/.*= //; s/,//g' | awk '{ printf "%d %d %d", $1, $2, $3 }'
+}
+actions() { xprop -id "$1" _NET_WM_ALLOWED_ACTIONS; }
+shot() {  # shot <name>: the screen's top-left part, where the windows are
+  import -window root -crop 700x580+0+0 +repage "$work/$wm-$1.png"
+  [ -n "$shots" ] && cp "$work/$wm-$1.png" "$shots-$1.png"
+}
+focused_within() {  # focused_within <tenths of a second>: the main window has the focus
+  for _ in $(seq "$1"); do
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$main" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+await_focus() {  # await_focus <when>: the main window has the keyboard focus (15 s)
+  focused_within 150 && return 0
+  fail "the main window does not get the keyboard focus back $1 (it is on: $(xdotool getwindowfocus getwindowname 2>&1))"
+  return 1
+}
+centred() {  # centred <dialog frame "x y w h"> <area "x y w h"> <what>
+  read -r dx dy dw dh <<<"$1"; read -r ax ay aw ah <<<"$2"
+  local ex=$(((ax + ax + aw) / 2 - dw / 2)) ey=$(((ay + ay + ah) / 2 - dh / 2))
+  if [ $((dx - ex)) -ge -2 ] && [ $((dx - ex)) -le 2 ] && [ $((dy - ey)) -ge -2 ] && [ $((dy - ey)) -le 2 ]; then
+    pass "$3 is centred ($dx, $dy)"
+  else
+    fail "$3 is at ($dx, $dy), centred would be ($ex, $ey)"
+  fi
+}
+# A dialog with a close box and no minimise or maximise: what the program asks for
+# (the Motif hints every X window manager reads) and what this manager allows.
+check_dialog_frame() {  # check_dialog_frame <id> <name>
+  local f fn dec allowed
+  read -r f fn dec <<<"$(motif "$1")"
+  allowed=$(actions "$1")
+  { [ $((dec & 1)) = 0 ] && [ $((dec & 0x60)) = 0 ] && [ $((dec & 8)) != 0 ]; } \
+    && pass "$2 asks for a title and no minimise or maximise button" \
+    || fail "$2's decorations hint is $dec"
+  grep -q CLOSE <<<"$allowed" && pass "$2 can be closed by the window manager" \
+    || fail "$2 has no close: $allowed"
+  grep -q MAXIMIZE <<<"$allowed" && fail "$2 can be maximised" || pass "$2 cannot be maximised"
+  if grep -q MINIMIZE <<<"$allowed"; then
+    if [ "$wm" = openbox ]; then
+      echo "note: openbox offers minimise on $2 all the same (it reads no button hint)"
+    else
+      fail "$2 can be minimised under $wm"
+    fi
+  else
+    pass "$2 cannot be minimised"
+  fi
+}
+
+mkdir -p "$work/library" && cd "$work/library" || exit 1
+printf '\r\n~Alpha\r\nab cd\r\n~Zulu\r\nzz' >tests.tst
+"$keyrill" >"$work/program.log" 2>&1 &
+app_pid=$!
+main=$(find_window 'Keyrill Beta 0.80')
+[ -n "$main" ] || { cat "$work/program.log"; echo "FAIL: no main window"; exit 1; }
+# A freshly started window manager may still be reading its settings when the
+# window appears and leave it unfocused; a user would click it once.
+if ! focused_within 50; then
+  echo "note: $wm did not focus the new window; clicking it once"
+  xdotool mousemove --window "$main" 240 300 click 1
+  await_focus "after a click" || exit 1
+fi
+read -r mx my mw mh cw ch <<<"$(frame "$main")"
+[ "$mx $my" = "50 50" ] && pass "the outer frame is at (50, 50)" || fail "the outer frame is at ($mx, $my)"
+menu=$((ch - 446))
+[ "$cw" = 492 ] && [ $menu -ge 12 ] && [ $menu -le 40 ] \
+  && pass "the client is 492 x $ch inside the decorations: 492 x 446 below a $menu-pixel menu bar" \
+  || fail "the client is $cw x $ch"
+
+# Select Test from the keyboard, the first entry chosen by a double-click.
+xdotool key ctrl+s
+dialog=$(find_window 'Select Test')
+if [ -n "$dialog" ]; then
+  pass "Ctrl+S opened Select Test"
+  sleep 0.3
+  check_dialog_frame "$dialog" "Select Test"
+  centred "$(frame "$dialog" | cut -d' ' -f1-4)" "$mx $my $mw $mh" "Select Test"
+  shot select
+  xdotool mousemove --window "$dialog" 40 12 click --repeat 2 --delay 80 1
+  gone 'Select Test' && pass "a double-click chose Alpha and closed Select Test" \
+    || fail "Select Test stayed open"
+else
+  fail "Ctrl+S opened no Select Test"
+fi
+
+# No click: Enter must reach the main window and begin the run.
+await_focus "after Select Test"
+xdotool key Return
+sleep 0.5
+xdotool type --delay 60 'ab c'
+sleep 0.3
+shot run
+xdotool type --delay 60 'd'
+report=$(find_window 'Report')
+if [ -n "$report" ]; then
+  pass "Enter began the run without a click, and typing it to the end opened the Report"
+  sleep 0.3
+  read -r f fn dec <<<"$(motif "$report")"
+  { [ $((f & 1)) != 0 ] && [ $((fn & 1)) = 0 ] && [ $((fn & 0x38)) = 0 ]; } \
+    && pass "the Report asks for no close, minimise or maximise function" \
+    || fail "the Report's functions hint is $fn (flags $f)"
+  read -r rx ry rw rh _ <<<"$(frame "$report")"
+  centred "$rx $ry $rw $rh" "0 0 1024 768" "the Report"
+  shot report
+  wmctrl -i -c "$report"
+  sleep 1
+  xdotool search --onlyvisible --name '^Report$' >/dev/null \
+    && pass "the window manager's close leaves the Report open" || fail "the window manager closed the Report"
+  xdotool key Escape
+  sleep 0.5
+  xdotool search --onlyvisible --name '^Report$' >/dev/null \
+    && pass "Escape leaves the Report open" || fail "Escape closed the Report"
+  xdotool mousemove --window "$report" 205 196 click 1
+  gone 'Report' && pass "OK closed the Report" || fail "OK did not close the Report"
+else
+  fail "no Report: Enter or the typing did not reach the main window"
+fi
+
+# Again no click after a dialog: the accelerators reach the main window.
+await_focus "after the Report"
+xdotool key ctrl+a
+add=$(find_window 'Add Test')
+if [ -n "$add" ]; then
+  pass "Ctrl+A after the Report opened Add Test without a click"
+  sleep 0.3
+  check_dialog_frame "$add" "Add Test"
+  xdotool type --delay 40 'Added'
+  xdotool key Tab
+  xdotool type --delay 40 'one'
+  xdotool key ctrl+Return
+  xdotool type --delay 40 'two'
+  xdotool key Return
+  gone 'Add Test' && pass "Enter saved and closed Add Test" || fail "Add Test stayed open"
+  expected=$(printf '\r\n~Alpha\r\nab cd\r\n~Zulu\r\nzz\r\n~Added\r\none\r\r\ntwo' | od -An -c)
+  [ "$expected" = "$(od -An -c tests.tst)" ] && pass "Add Test appended the exact record" \
+    || fail "tests.tst holds: $(od -An -c tests.tst)"
+else
+  fail "Ctrl+A after the Report opened no Add Test"
+fi
+
+await_focus "after Add Test"
+xdotool key ctrl+e
+edit=$(find_window 'Edit Test')
+if [ -n "$edit" ]; then
+  pass "Ctrl+E after Add Test opened Edit Test without a click"
+  sleep 0.3
+  check_dialog_frame "$edit" "Edit Test"
+  shot edit
+  xdotool key Escape
+  gone 'Edit Test' && pass "Escape closed Edit Test" || fail "Escape left Edit Test open"
+else
+  fail "Ctrl+E after Add Test opened no Edit Test"
+fi
+
+await_focus "after Edit Test"
+xdotool key ctrl+q
+for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$app_pid" 2>/dev/null; then
+  fail "Ctrl+Q after Edit Test did not end the program (keys lost after the dialog?)"
+else
+  wait "$app_pid"; status=$?
+  [ "$status" = 0 ] && pass "Ctrl+Q after Edit Test ended the program with 0" || fail "exit status $status"
+fi
+app_pid=
+
+echo "$failures failure(s)"
+[ "$failures" -eq 0 ]

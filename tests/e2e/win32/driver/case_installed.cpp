@@ -1,0 +1,123 @@
+// keyrill.exe as the installer leaves it: the Start-menu shortcut read back through
+// the shell's own link object, and the program started the way Explorer starts it
+// from that shortcut, adding a test that must land in the user's library folder.
+// Test side.
+#include <objidl.h>
+#include <shlobj.h>
+
+#include <cstdio>
+
+#include "cases.h"
+#include "expected_resources.h"
+#include "keyrill_process.h"
+#include "live_dialog.h"
+
+namespace e2e {
+
+namespace {
+
+struct Shortcut {
+  std::string target;
+  std::string workingDirectory;
+};
+
+// Releases a COM interface when the case is done with it.
+template <typename T>
+struct ComRef {
+  T* p = nullptr;
+  ~ComRef() {
+    if (p != nullptr) p->Release();
+  }
+};
+
+// Initialises COM for this thread for as long as the case runs.
+struct ComApartment {
+  bool ok = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+  ~ComApartment() {
+    if (ok) CoUninitialize();
+  }
+};
+
+bool ReadShortcut(Checks& checks, const std::string& path, Shortcut& out) {
+  ComRef<IShellLinkA> link;
+  if (!checks.Expect(
+          SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                     IID_IShellLinkA, reinterpret_cast<void**>(&link.p))),
+          "the shell's link object")) {
+    return false;
+  }
+  ComRef<IPersistFile> file;
+  if (!checks.Expect(
+          SUCCEEDED(link.p->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file.p))),
+          "the link object loads files")) {
+    return false;
+  }
+  wchar_t widePath[MAX_PATH] = {};
+  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath, MAX_PATH);
+  if (!checks.Expect(SUCCEEDED(file.p->Load(widePath, STGM_READ)),
+                     "the shortcut " + path + " loads")) {
+    return false;
+  }
+  char target[MAX_PATH] = {};
+  char directory[MAX_PATH] = {};
+  checks.Expect(SUCCEEDED(link.p->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH)),
+                "the shortcut has a target");
+  checks.Expect(SUCCEEDED(link.p->GetWorkingDirectory(directory, MAX_PATH)),
+                "the shortcut has a working directory");
+  out.target = target;
+  out.workingDirectory = directory;
+  std::printf("shortcut target: %s\nshortcut working directory: %s\n", target, directory);
+  return true;
+}
+
+std::string Environment(const char* name) {
+  char value[MAX_PATH] = {};
+  const DWORD length = GetEnvironmentVariableA(name, value, MAX_PATH);
+  return length > 0 && length < MAX_PATH ? std::string(value) : std::string();
+}
+
+bool SameText(const std::string& a, const std::string& b) {
+  return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
+}  // namespace
+
+int RunInstalledCase(const Options& options) {
+  Checks checks("installed");
+  ComApartment com;
+  if (!checks.Expect(com.ok, "COM starts")) return checks.Finish();
+
+  Shortcut shortcut;
+  if (!ReadShortcut(checks, options.keyrillExe, shortcut)) return checks.Finish();
+  const std::string programs = JoinPath(Environment("LOCALAPPDATA"), "Programs");
+  const std::string library = JoinPath(Environment("APPDATA"), "Keyrill");
+  checks.Expect(SameText(shortcut.target, JoinPath(JoinPath(programs, "Keyrill"), "keyrill.exe")),
+                "the shortcut starts keyrill.exe in the per-user program folder");
+  checks.Expect(SameText(shortcut.workingDirectory, library),
+                "the shortcut starts it in %APPDATA%\\Keyrill");
+
+  std::string before;
+  if (!checks.Expect(ReadWholeFile(JoinPath(library, "tests.tst"), before),
+                     "the user's library was seeded")) {
+    return checks.Finish();
+  }
+  KeyrillProcess keyrill(shortcut.target, shortcut.workingDirectory, checks);
+  if (!keyrill.Started()) return checks.Finish();
+  keyrill.PostCommand(kAddTest);
+  if (HWND dialog = keyrill.WaitDialog("Add Test")) {
+    SetText(checks, Control(checks, dialog, kTestName, "name box"), "Installed", "the name box");
+    SetText(checks, Control(checks, dialog, kTestText, "text box"), "typed here", "the text box");
+    Click(checks, Control(checks, dialog, kAddButton, "Add Test button"), "Add Test");
+    checks.Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000), "Add Test closes");
+  }
+  keyrill.Command(kExit);
+  keyrill.ExpectExit(0, "Exit");
+
+  std::string after;
+  ReadWholeFile(JoinPath(library, "tests.tst"), after);
+  checks.ExpectEqual(after, before + "\r\n~Installed\r\ntyped here",
+                     "the new test is appended to the user's library");
+  return checks.Finish();
+}
+
+}  // namespace e2e
