@@ -88,11 +88,11 @@ void MainWindow::MeasureClientArea() {
 
 void MainWindow::Invalidate(const Rect& rect, bool /*erase*/) {
   // Every pixel comes from the back buffer, so erasing first changes nothing.
-  view_->update(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
+  view_->MarkDirty(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
 }
 
 void MainWindow::InvalidateAll(bool /*erase*/) {
-  view_->update();
+  view_->MarkAllDirty();
 }
 
 void MainWindow::StartTimer(int id, int periodMs) {
