@@ -3,12 +3,13 @@
 # virtual X display, side by side with gtypist in xterm typing the same text.
 #   scripts/latency.sh [--keys N] [--rounds R] [--starts N] [--big-kib K] [--deep N]
 #                      [--display :NN] [--keyrill PATH] [--tool PATH] [--smoke]
+#                      [--baseline PATH]   (another keyrill build, measured alongside)
 # Prints one RESULT line per measurement and a summary of all rounds (median, p99
 # in ms). --smoke: a short run that only checks that every key and start was seen.
 set -uo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
-keys=300 rounds=2 starts=10 big_kib=1024 deep=20000 display= smoke=0
+keys=300 rounds=2 starts=10 big_kib=1024 deep=20000 display= smoke=0 baseline=
 keyrill=$here/build/native/src/qt/keyrill
 tool=$here/build/native/bench/x11_latency
 while [ $# -gt 0 ]; do
@@ -21,6 +22,7 @@ while [ $# -gt 0 ]; do
     --display) display=$2; shift 2 ;;
     --keyrill) keyrill=$2; shift 2 ;;
     --tool) tool=$2; shift 2 ;;
+    --baseline) baseline=$2; shift 2 ;;
     --smoke) smoke=1 keys=12 rounds=1 starts=1 big_kib=64 deep=150; shift ;;
     *) echo "unknown option $1" >&2; exit 2 ;;
   esac
@@ -97,8 +99,8 @@ measure() {  # measure <label> <status of the tool>
   [ "$2" -eq 0 ] || { echo "FAILED: $1 (status $2)"; failures=$((failures + 1)); }
 }
 
-keyrill_keys() {  # keyrill_keys <dir> <label> <advance> <seed>
-  (cd "$1" && exec "$keyrill") &
+keyrill_keys() {  # keyrill_keys <dir> <label> <advance> <seed> [binary]
+  (cd "$1" && exec "${5:-$keyrill}") &
   local pid=$!
   local main; main=$(find_window 'Keyrill Beta 0.80')
   if [ -z "$main" ]; then measure "$2" 1; kill "$pid"; wait "$pid" 2>/dev/null; return; fi
@@ -141,6 +143,14 @@ for round in $(seq "$rounds"); do
   (cd "$work/short" && "$tool" start --runs "$starts" --label "Keyrill start" \
     --raw "$work/raw" -- "$keyrill")
   measure "Keyrill start" $?
+  if [ -n "$baseline" ]; then
+    keyrill_keys "$work/short" "Baseline short test" 0 "$seed" "$baseline"
+    keyrill_keys "$work/big" "Baseline big test, start" 0 "$seed" "$baseline"
+    keyrill_keys "$work/big" "Baseline big test, deep" "$deep" "$seed" "$baseline"
+    (cd "$work/short" && "$tool" start --runs "$starts" --label "Baseline start" \
+      --raw "$work/raw" -- "$baseline")
+    measure "Baseline start" $?
+  fi
   if [ "$have_ref" = 1 ]; then
     "$tool" start --runs "$starts" --label "gtypist in xterm start" --raw "$work/raw" \
       -- "${xterm_cmd[@]}"

@@ -44,9 +44,13 @@ ImageSurface::CellFont ImageSurface::MakeCellFont(int pixelSize) {
   cell.cellWidth = metrics.horizontalAdvance(QLatin1Char('@'));
   cell.cellHeight = metrics.height();
   cell.ascent = metrics.ascent();
+  return cell;
+}
 
+void ImageSurface::MakeCaretFont(CellFont& cell) {
+  // Only a mistaken control key needs it: made on first use, not at start-up.
   cell.caretFont = cell.font;
-  for (int size = pixelSize / 2; size >= 4; --size) {
+  for (int size = cell.font.pixelSize() / 2; size >= 4; --size) {
     cell.caretFont.setPixelSize(size);
     if (QFontMetrics(cell.caretFont).horizontalAdvance(QStringLiteral("^W")) <= cell.cellWidth) {
       break;
@@ -54,7 +58,7 @@ ImageSurface::CellFont ImageSurface::MakeCellFont(int pixelSize) {
   }
   const QFontMetrics caretMetrics(cell.caretFont);
   cell.caretBaseline = (cell.cellHeight - caretMetrics.height()) / 2 + caretMetrics.ascent();
-  return cell;
+  cell.caretReady = true;
 }
 
 ImageSurface::ImageSurface(CellCache cache)
@@ -96,8 +100,7 @@ Font ImageSurface::UseFont(Font font) {
   return displaced;
 }
 
-void ImageSurface::PaintGlyph(QPainter& painter, const CellFont& cell, int x, int y,
-                              unsigned char byte) {
+void ImageSurface::PaintGlyph(QPainter& painter, CellFont& cell, int x, int y, unsigned char byte) {
   const Glyph glyph = GlyphForByte(byte);
   painter.setClipRect(QRect(x, y, cell.cellWidth, cell.cellHeight));
   switch (glyph.kind) {
@@ -110,6 +113,7 @@ void ImageSurface::PaintGlyph(QPainter& painter, const CellFont& cell, int x, in
       }
       break;
     case GlyphKind::Caret:
+      if (!cell.caretReady) MakeCaretFont(cell);
       painter.setFont(cell.caretFont);
       painter.drawText(QPoint(x, y + cell.caretBaseline), glyph.text);
       break;

@@ -48,7 +48,8 @@ class ImageSurface final : public Surface {
   // put each character in the same place.
   struct CellFont {
     QFont font;
-    QFont caretFont;  // small enough that "^X" fits one cell
+    QFont caretFont;  // small enough that "^X" fits one cell; made on first use
+    bool caretReady = false;
     int cellWidth = 0;
     int cellHeight = 0;
     int ascent = 0;
@@ -68,7 +69,8 @@ class ImageSurface final : public Surface {
   static CellFont MakeCellFont(int pixelSize);
   CellFont& Selected() { return selected_ == Font::Text ? text_ : stats_; }
   // Draws one byte's glyph in the cell at (x, y), already white, clipped to it.
-  static void PaintGlyph(QPainter& painter, const CellFont& cell, int x, int y, unsigned char byte);
+  static void PaintGlyph(QPainter& painter, CellFont& cell, int x, int y, unsigned char byte);
+  static void MakeCaretFont(CellFont& cell);
   const QImage& CellImage(CellFont& cell, unsigned char byte);
   // The device pixel ratio when it is whole and cells are copied, else 0: then
   // fills and glyphs are painted.
