@@ -27,7 +27,10 @@ while [ $# -gt 0 ]; do
     *) echo "unknown option $1" >&2; exit 2 ;;
   esac
 done
-for f in "$keyrill" "$tool"; do
+# Absolute paths: the programs start in scratch directories.
+keyrill=$(realpath "$keyrill") tool=$(realpath "$tool")
+[ -n "$baseline" ] && baseline=$(realpath "$baseline")
+for f in "$keyrill" "$tool" ${baseline:+"$baseline"}; do
   [ -x "$f" ] || { echo "missing $f (build the native preset first)" >&2; exit 2; }
 done
 
