@@ -282,10 +282,13 @@ int RunKeys(Display* dpy, int damageBase, const Options& o) {
     while (XPending(dpy) > 0) NextEvent(dpy, damageBase, o.window, damage);
   }
   XSync(dpy, False);
-  double settle = NowMs() + 500;
+  // The program may still be working through those presses: wait for 1.5 s
+  // without a change in the typing area.
+  const double quiet = o.advance > 0 ? 1500 : 500;
+  double settle = NowMs() + quiet;
   while (WaitForEvent(dpy, settle)) {
     NextEvent(dpy, damageBase, o.window, damage);
-    if (damage.any && !Intersect(damage.box, area).Empty()) settle = NowMs() + 500;
+    if (damage.any && !Intersect(damage.box, area).Empty()) settle = NowMs() + quiet;
   }
 
   // The idle damage rate: what the program redraws with no key, so that it is known
