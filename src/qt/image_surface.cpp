@@ -84,8 +84,10 @@ void ImageSurface::Fill(std::int32_t left, std::int32_t top, std::int32_t width,
     const int x0 = std::max(left * scale, 0);
     const int x1 = std::min((left + width) * scale, image_.width());
     const int y1 = std::min((top + height) * scale, image_.height());
+    uchar* bits = image_.bits();  // detaches at most once, not once a row
+    const qsizetype stride = image_.bytesPerLine();
     for (int row = std::max(top * scale, 0); row < y1 && x0 < x1; ++row) {
-      auto* line = reinterpret_cast<quint32*>(image_.scanLine(row));
+      auto* line = reinterpret_cast<quint32*>(bits + row * stride);
       std::fill(line + x0, line + x1, colour);
     }
     return;
@@ -148,11 +150,15 @@ void ImageSurface::CopyCell(const QImage& cellImage, int x, int y) {
   const int top = std::max(y, 0);
   const int bottom = std::min(y + cellImage.height(), image_.height());
   if (left >= right || top >= bottom) return;
+  constexpr qsizetype kPixelBytes = sizeof(quint32);  // Format_RGB32
   const auto bytes = static_cast<std::size_t>(right - left) * sizeof(quint32);
+  uchar* to = image_.bits();  // detaches at most once, not once a row
+  const qsizetype toStride = image_.bytesPerLine();
+  const uchar* from = cellImage.constBits();
+  const qsizetype fromStride = cellImage.bytesPerLine();
   for (int row = top; row < bottom; ++row) {
-    const auto* from = reinterpret_cast<const quint32*>(cellImage.constScanLine(row - y));
-    auto* to = reinterpret_cast<quint32*>(image_.scanLine(row));
-    std::memcpy(to + left, from + (left - x), bytes);
+    std::memcpy(to + row * toStride + left * kPixelBytes,
+                from + (row - y) * fromStride + (left - x) * kPixelBytes, bytes);
   }
 }
 
