@@ -29,12 +29,12 @@
 
 namespace keyrill::qt {
 
-MainWindow::MainWindow()
+MainWindow::MainWindow(const std::function<QImage()>& icon)
     : program_(surface_, *this, clock_, kLibraryFileName),
       view_(new BackBufferView(surface_.image(), this)) {
   setObjectName(QString::fromLatin1(kWindowClass));
   setWindowTitle(QString::fromLatin1(kWindowTitle));
-  setWindowIcon(QIcon(QStringLiteral(":/keyrill.png")));
+  setWindowIcon(QIcon(QPixmap::fromImage(icon())));
   setCentralWidget(view_);
   view_->SetCharHandler([this](int code) { OnChar(program_, code); });
   CreateMenus();
@@ -45,6 +45,10 @@ MainWindow::MainWindow()
 }
 
 MainWindow::~MainWindow() = default;
+
+QImage LoadWindowIcon() {
+  return QImage(QStringLiteral(":/keyrill.png"), "PNG");
+}
 
 void MainWindow::CreateMenus() {
   QMenu* file = menuBar()->addMenu(QString::fromLatin1(kFileMenuTitle));
