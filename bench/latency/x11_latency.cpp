@@ -283,12 +283,14 @@ int RunKeys(Display* dpy, int damageBase, const Options& o) {
   }
   XSync(dpy, False);
   // The program may still be working through those presses: wait for 1.5 s
-  // without a change in the typing area.
+  // without a redraw bigger than a caret blink's cell (for at most a minute).
   const double quiet = o.advance > 0 ? 1500 : 500;
+  const double giveUp = NowMs() + 60000;
   double settle = NowMs() + quiet;
-  while (WaitForEvent(dpy, settle)) {
+  while (WaitForEvent(dpy, std::min(settle, giveUp))) {
     NextEvent(dpy, damageBase, o.window, damage);
-    if (damage.any && !Intersect(damage.box, area).Empty()) settle = NowMs() + quiet;
+    const Box part = Intersect(damage.box, area);
+    if (damage.any && part.w * part.h > 4096) settle = NowMs() + quiet;
   }
 
   // The idle damage rate: what the program redraws with no key, so that it is known
