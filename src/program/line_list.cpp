@@ -103,6 +103,16 @@ std::int32_t LineList::Seek(std::int32_t n) {
   return steps;
 }
 
+void LineList::SeekNear(std::int32_t n) {
+  if (Empty()) return;
+  if (cursor_ == sentinel_) First();
+  const std::int32_t goal = n < 0 ? 0 : n;
+  while (index_ > goal) Previous();
+  while (index_ < goal) {
+    if (!Next()) break;
+  }
+}
+
 void LineList::FreeNodes() {
   LineNode* node = sentinel_->next;
   while (node != sentinel_) {

@@ -42,6 +42,10 @@ class LineList final {
   // Makes the pair with index n current (negative n: 0). Returns the steps walked,
   // so that the walk-from-the-sentinel rule can be seen.
   std::int32_t Seek(std::int32_t n);
+  // Makes the pair with index n current like Seek, but steps from the cursor,
+  // forward or back, so that a move of a few lines deep in a long run takes a few
+  // steps. Ends on the last pair when n is past it; on an empty list does nothing.
+  void SeekNear(std::int32_t n);
   void Clear();
   void FreeLinePairs();
 

@@ -31,6 +31,14 @@ struct Point {
   std::int32_t y = 0;
 };
 
+// Words and characters in every typed buffer of the run, kept up to date by the
+// keystroke engine at each edit, so the statistics bar does not walk every line ten
+// times a second. They always equal the full walks of the counters.
+struct TypedTotals {
+  std::int32_t words = 0;
+  std::int32_t chars = 0;
+};
+
 struct Program {
   Program(Surface& surface, Host& host, ClockSource& clockSource,
           std::string libraryPath = kLibraryFileName);
@@ -60,6 +68,7 @@ struct Program {
   Point KeyCorner;
 
   RunClock clock;
+  TypedTotals typedTotals;
 };
 
 }  // namespace keyrill

@@ -36,7 +36,24 @@ void BackBufferView::paintEvent(QPaintEvent* event) {
     }
   }
   painter.end();
+  marked_ -= event->region();
   if (onPainted_) onPainted_(event->region());
+}
+
+void BackBufferView::MarkDirty(const QRect& rect) {
+  marked_ += rect;
+  update(rect);
+}
+
+void BackBufferView::MarkAllDirty() {
+  marked_ = rect();
+  update();
+}
+
+void BackBufferView::PaintMarked() {
+  // repaint() paints and flushes at once; the update() already queued then finds
+  // nothing left to do.
+  if (!marked_.isEmpty() && isVisible()) repaint(marked_);
 }
 
 void BackBufferView::Send(const std::vector<int>& codes) {
@@ -46,11 +63,13 @@ void BackBufferView::Send(const std::vector<int>& codes) {
 
 void BackBufferView::keyPressEvent(QKeyEvent* event) {
   Send(CodesForKey(event->key(), event->modifiers(), event->text()));
+  PaintMarked();
   event->accept();
 }
 
 void BackBufferView::inputMethodEvent(QInputMethodEvent* event) {
   Send(CodesForCommit(event->commitString()));
+  PaintMarked();
   event->accept();
 }
 

@@ -22,6 +22,11 @@ class BackBufferView final : public QWidget {
     onPainted_ = std::move(observer);
   }
 
+  // Marks a part of the back buffer for repainting. What a key marks is painted and
+  // sent to the screen before the key's event returns, not a loop turn later.
+  void MarkDirty(const QRect& rect);
+  void MarkAllDirty();
+
   // The client size the main window is created with.
   QSize sizeHint() const override { return {492, 446}; }
 
@@ -35,10 +40,12 @@ class BackBufferView final : public QWidget {
 
  private:
   void Send(const std::vector<int>& codes);
+  void PaintMarked();
 
   const QImage& image_;
   std::function<void(int)> onChar_;
   std::function<void(const QRegion&)> onPainted_;
+  QRegion marked_;  // marked and not yet painted
 };
 
 }  // namespace keyrill::qt

@@ -7,8 +7,11 @@
 #include <QFont>
 #include <QImage>
 #include <QString>
+#include <array>
 
 #include "program/host.h"
+
+class QPainter;
 
 namespace keyrill::qt {
 
@@ -26,7 +29,9 @@ Glyph GlyphForByte(unsigned char byte);
 
 class ImageSurface final : public Surface {
  public:
-  ImageSurface();
+  // Off: every byte and fill is painted every time, as a check of the fast path.
+  enum class CellCache { On, Off };
+  explicit ImageSurface(CellCache cache = CellCache::On);
 
   // Makes the image of the client size, white, at the given device pixel ratio.
   void Create(int width, int height, qreal devicePixelRatio);
@@ -44,11 +49,15 @@ class ImageSurface final : public Surface {
   // put each character in the same place.
   struct CellFont {
     QFont font;
-    QFont caretFont;  // small enough that "^X" fits one cell
+    QFont caretFont;  // small enough that "^X" fits one cell; made on first use
+    bool caretReady = false;
     int cellWidth = 0;
     int cellHeight = 0;
     int ascent = 0;
     int caretBaseline = 0;
+    // Each byte's finished cell, drawn once the first time it is needed: a key or
+    // a statistics tick copies cells instead of shaping and rasterising text.
+    std::array<QImage, 256> cells;
   };
   // The text font is DejaVu Sans Mono Bold at 24 px, a 14 x 28 cell. (Read as a
   // 24-pixel cell, as a positive font height is on Windows, it would be 12 x 24, and
@@ -59,12 +68,22 @@ class ImageSurface final : public Surface {
   static QFont FixedFont(int pixelSize);
   static int PixelSizeForCell(int cellHeight);  // the largest size whose cell fits
   static CellFont MakeCellFont(int pixelSize);
-  const CellFont& Selected() const { return selected_ == Font::Text ? text_ : stats_; }
+  CellFont& Selected() { return selected_ == Font::Text ? text_ : stats_; }
+  // Draws one byte's glyph in the cell at (x, y), already white, clipped to it.
+  static void PaintGlyph(QPainter& painter, CellFont& cell, int x, int y, unsigned char byte);
+  static void MakeCaretFont(CellFont& cell);
+  const QImage& CellImage(CellFont& cell, unsigned char byte);
+  // The device pixel ratio when it is whole and cells are copied, else 0: then
+  // fills and glyphs are painted.
+  int WholeScale() const;
+  // Copies a cell image's pixels to (x, y), cut at the back buffer's edges.
+  void CopyCell(const QImage& cellImage, int x, int y);
 
   QImage image_;
   CellFont text_;
   CellFont stats_;
   Font selected_ = Font::Text;
+  CellCache cache_;
 };
 
 }  // namespace keyrill::qt

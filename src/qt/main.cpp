@@ -1,14 +1,19 @@
 // Keyrill's entry on Qt: one application, one main window, the event loop.
 // Platform side (Qt).
 #include <QApplication>
+#include <future>
 
 #include "qt/main_window.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // The icon's PNG is decoded on a second thread while the window loads its fonts:
+  // the first frame need not wait for it. (Not before the application exists: the
+  // first thread to touch Qt becomes its main thread.)
+  auto icon = std::async(std::launch::async, keyrill::qt::LoadWindowIcon);
   QApplication::setApplicationName(QStringLiteral("keyrill"));
   QGuiApplication::setDesktopFileName(QStringLiteral("keyrill"));
-  keyrill::qt::MainWindow window;
+  keyrill::qt::MainWindow window([&icon] { return icon.get(); });
   window.show();
   return QApplication::exec();
 }

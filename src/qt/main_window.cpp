@@ -40,12 +40,12 @@
 
 namespace keyrill::qt {
 
-MainWindow::MainWindow()
+MainWindow::MainWindow(const std::function<QImage()>& icon)
     : program_(surface_, *this, clock_, kLibraryFileName),
       view_(new BackBufferView(surface_.image(), this)) {
   setObjectName(QString::fromLatin1(kWindowClass));
   setWindowTitle(QString::fromLatin1(kWindowTitle));
-  setWindowIcon(QIcon(QStringLiteral(":/keyrill.png")));
+  setWindowIcon(QIcon(QPixmap::fromImage(icon())));
   setCentralWidget(view_);
   view_->SetCharHandler([this](int code) { OnChar(program_, code); });
   CreateMenus();
@@ -56,6 +56,10 @@ MainWindow::MainWindow()
 }
 
 MainWindow::~MainWindow() = default;
+
+QImage LoadWindowIcon() {
+  return QImage(QStringLiteral(":/keyrill.png"), "PNG");
+}
 
 void MainWindow::CreateMenus() {
   QMenu* file = menuBar()->addMenu(QString::fromLatin1(kFileMenuTitle));
@@ -99,11 +103,11 @@ void MainWindow::MeasureClientArea() {
 
 void MainWindow::Invalidate(const Rect& rect, bool /*erase*/) {
   // Every pixel comes from the back buffer, so erasing first changes nothing.
-  view_->update(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
+  view_->MarkDirty(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
 }
 
 void MainWindow::InvalidateAll(bool /*erase*/) {
-  view_->update();
+  view_->MarkAllDirty();
 }
 
 void MainWindow::StartTimer(int id, int periodMs) {

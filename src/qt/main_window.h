@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <map>
 
 #include "program/host.h"
@@ -18,9 +19,15 @@ namespace keyrill::qt {
 
 class BackBufferView;
 
+// Decodes the window icon (a 256-pixel PNG); safe on any thread once the
+// application exists.
+QImage LoadWindowIcon();
+
 class MainWindow final : public QMainWindow, public Host {
  public:
-  MainWindow();
+  // `icon` gives the window icon's image once the fonts are loaded, so that it can
+  // be decoded meanwhile on another thread.
+  explicit MainWindow(const std::function<QImage()>& icon = LoadWindowIcon);
   ~MainWindow() override;
 
   Program& program() { return program_; }

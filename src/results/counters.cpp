@@ -1,4 +1,5 @@
-// The run's five counters, each a full walk of the line list. Core side.
+// The run's five counters, each a full walk of the line list, and the running
+// totals of the typed buffers. Core side.
 #include "results/counters.h"
 
 #include <cstring>
@@ -62,6 +63,16 @@ std::int32_t CountTypedChars(LineList& lines) {
     total += static_cast<std::int32_t>(std::strlen(pair.typed.get()));
   });
   return total;
+}
+
+void TakeFromTotals(TypedTotals& totals, const char* typed) {
+  totals.words -= CountWords(typed);
+  totals.chars -= static_cast<std::int32_t>(std::strlen(typed));
+}
+
+void AddToTotals(TypedTotals& totals, const char* typed) {
+  totals.words += CountWords(typed);
+  totals.chars += static_cast<std::int32_t>(std::strlen(typed));
 }
 
 }  // namespace keyrill

@@ -1,11 +1,11 @@
 // The live statistics bar: rate, time and typed characters in the band above the
-// page, recounted from the lines at every drawing. Core side; draws through Surface.
+// page, from the running totals that always equal a recount of the lines. Core side; draws through
+// Surface.
 #include "results/stats_bar.h"
 
 #include <cstdio>
 
 #include "results/clock.h"
-#include "results/counters.h"
 #include "results/report.h"
 
 namespace keyrill {
@@ -34,7 +34,7 @@ void DrawStatsBar(Program& program, std::int32_t t) {
 
   char text[kScratch];
   const double elapsed = ElapsedSeconds(program.clock, t);
-  const double rate = WordsPerMinute(CountTypedWords(program.lines), elapsed);
+  const double rate = WordsPerMinute(program.typedTotals.words, elapsed);
   int length =
       std::snprintf(text, sizeof text, "Words Per Minute: %s", FormatFixed(rate, 1).c_str());
   DrawText(program, 5, text, length);
@@ -42,7 +42,7 @@ void DrawStatsBar(Program& program, std::int32_t t) {
   length = std::snprintf(text, sizeof text, "Time: %ss", FormatFixed(elapsed, 1).c_str());
   DrawText(program, 21 * w + 45, text, length);
 
-  length = std::snprintf(text, sizeof text, "Characters: %i", CountTypedChars(program.lines));
+  length = std::snprintf(text, sizeof text, "Characters: %i", program.typedTotals.chars);
   DrawText(program, 21 * w + 45 + 12 * w + 40, text, length);
 
   program.host.Invalidate(Rect{0, kBarY, layout.ClientWidth, a.cy + kBarY}, false);

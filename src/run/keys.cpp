@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "results/clock.h"
+#include "results/counters.h"
 #include "results/report.h"
 #include "results/stats_bar.h"
 #include "run/loader.h"
@@ -40,6 +41,22 @@ bool LineIsDone(const Program& program, const LinePair& pair) {
   return program.CaretX + layout.CharWidth - kMargin >= layout.UsableWidth;
 }
 
+// Keeps the running totals right across one edit of a typed buffer: the buffer's
+// share comes out when the edit begins and goes back in when it ends.
+class TypedEdit {
+ public:
+  TypedEdit(Program& program, const char* typed) : totals_(program.typedTotals), typed_(typed) {
+    TakeFromTotals(totals_, typed_);
+  }
+  ~TypedEdit() { AddToTotals(totals_, typed_); }
+  TypedEdit(const TypedEdit&) = delete;
+  TypedEdit& operator=(const TypedEdit&) = delete;
+
+ private:
+  TypedTotals& totals_;
+  const char* typed_;
+};
+
 void FinishRun(Program& program) {
   StopClock(program.clock, ClockNow(program.clockSource));
   program.host.StopTimer(TIMER_STATS);
@@ -68,6 +85,7 @@ void BeginTest(Program& program) {
     return;
   }
   program.TestRunning = true;
+  program.typedTotals = TypedTotals{};  // a loaded line has nothing typed
   RenderPage(program);
   program.CaretX = kMargin;
   program.CaretY = program.layout.CharHeight + kPageTop;
@@ -82,6 +100,7 @@ void EndTest(Program& program) {
   program.host.StopTimer(TIMER_STATS);
   program.lines.FreeLinePairs();
   program.lines.Clear();
+  program.typedTotals = TypedTotals{};
   program.CaretY = 0;
   program.CaretX = 0;
   program.TestRunning = false;
@@ -140,7 +159,10 @@ void BackspaceKey(Program& program) {
       layout.CharHeight = cell.cy;
     }
     program.CaretX -= layout.CharWidth;
-    typed[length - 1] = '\0';
+    {
+      const TypedEdit edit(program, typed);
+      typed[length - 1] = '\0';
+    }
     // The cursor was just drawn white, so the selected brush is white.
     FillSelected(program, program.CaretX, program.CaretY, layout.CharWidth, layout.CharHeight);
     InvalidateArea(program, program.CaretX, program.CaretY, program.KeyCorner.x,
@@ -162,6 +184,7 @@ void BackspaceKey(Program& program) {
   if (typedLength >= targetLength && typedLength > 0) {
     // The line was completed by the length rule: reopen it before its last character.
     program.CaretX = kMargin + (typedLength - 1) * layout.CharWidth;
+    const TypedEdit edit(program, typed);
     typed[typedLength - 1] = '\0';
   } else {
     program.CaretX = kMargin + typedLength * layout.CharWidth;
@@ -181,6 +204,7 @@ void TabKey(Program& program) {
   if (typedLength + spaces > targetLength) spaces = targetLength - typedLength;
   if (typedLength + spaces > TypedLimit(program)) spaces = TypedLimit(program) - typedLength;
   if (spaces > 0) {
+    const TypedEdit edit(program, typed);
     std::memset(typed + typedLength, ' ', static_cast<std::size_t>(spaces));
     typed[typedLength + spaces] = '\0';
   }
@@ -199,8 +223,11 @@ void CharKey(Program& program, int code) {
   // The advance rules end a line before its buffer is full; this bound only makes an
   // overrun impossible should they ever let one through.
   if (length >= TypedLimit(program)) return;
-  typed[length] = byte;
-  typed[length + 1] = '\0';
+  {
+    const TypedEdit edit(program, typed);
+    typed[length] = byte;
+    typed[length + 1] = '\0';
+  }
   // The character's opaque cell covers the cursor, so the cursor is not taken away.
   program.surface.DrawBytes(program.CaretX, program.CaretY, typed + length, 1);
   program.CaretX += program.layout.CharWidth;
@@ -227,9 +254,11 @@ void NextLine(Program& program) {
     const std::int32_t k = (layout.RowsPerPage + 1) / 6;
     const std::int32_t current = lines.Index();
     const std::int32_t top = current - k < 0 ? 0 : current - k;
-    lines.Seek(top);
+    // k lines back and forth from the cursor: deep in a long run, a walk from the
+    // list's start would sit in front of the key.
+    lines.SeekNear(top);
     RenderPage(program);
-    lines.Seek(current);
+    lines.SeekNear(current);
     // Line `current` now stands in block k, or higher up when fewer than k lines
     // precede it (only on a page a few pixels high).
     program.CaretY = (3 * (current - top) + 1) * layout.CharHeight + kPageTop;

@@ -96,7 +96,8 @@ void RenderPage(Program& program) {
     }
   }
   program.host.InvalidateAll(true);
-  if (!lines.Empty()) lines.Seek(remembered);
+  // Back the few lines just drawn, not a walk from the list's start.
+  lines.SeekNear(remembered);
 }
 
 void DrawCursor(Program& program) {

@@ -128,6 +128,37 @@ TEST(LineList, SeekStepsFromTheCursorOrFromTheSentinel) {
   }
 }
 
+// SeekNear ends where Seek does, but steps from the cursor both ways.
+TEST(LineList, SeekNearEndsWhereSeekDoes) {
+  struct Case {
+    std::int32_t from;  // -1: cursor on the sentinel
+    std::int32_t goal;
+    std::int32_t index;
+    const char* pair;
+  };
+  const std::vector<Case> cases = {
+      {1, 3, 3, "d"},  {3, 1, 1, "b"},   {4, 0, 0, "a"}, {2, 2, 2, "c"}, {2, -5, 0, "a"},
+      {-1, 2, 2, "c"}, {-1, -1, 0, "a"}, {1, 9, 4, "e"}, {4, 9, 4, "e"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.from) + " -> " + std::to_string(c.goal));
+    Pairs pairs({"a", "b", "c", "d", "e"});
+    LineList list;
+    AppendAll(list, pairs);
+    if (c.from >= 0) {
+      list.First();
+      for (std::int32_t i = 0; i < c.from; ++i) list.Next();
+    }
+    list.SeekNear(c.goal);
+    EXPECT_EQ(list.Index(), c.index);
+    EXPECT_EQ(Current(list), c.pair);
+  }
+  LineList empty;
+  empty.SeekNear(2);
+  EXPECT_TRUE(empty.OnSentinel());
+  EXPECT_EQ(empty.Index(), -1);
+}
+
 TEST(LineList, SeekOnAnEmptyListStaysOnTheSentinel) {
   LineList list;
   list.Seek(3);

@@ -13,6 +13,7 @@
 #include "app/commands.h"
 #include "app/router.h"
 #include "fakes/fake_window.h"
+#include "results/counters.h"
 #include "run/screen.h"
 
 namespace keyrill {
@@ -189,6 +190,9 @@ std::string CheckInvariants(FakeWindow& window, const std::vector<std::string>& 
     if (host.Timer(TIMER_CURSOR).running || host.Timer(TIMER_STATS).running) {
       return "idle with a timer running";
     }
+    if (program.typedTotals.words != 0 || program.typedTotals.chars != 0) {
+      return "idle with running totals";
+    }
     return "";
   }
   if (layout.CharWidth != cell.cx || layout.CharHeight != cell.cy) return "the cell changed";
@@ -202,6 +206,14 @@ std::string CheckInvariants(FakeWindow& window, const std::vector<std::string>& 
 
   const std::vector<std::string> typedLines = fake::TypedLines(program.lines);
   if (program.lines.Index() != index) return "a walk moved the cursor";
+  // What the statistics bar shows must be what a full walk counts.
+  const std::int32_t walkedWords = CountTypedWords(program.lines);
+  const std::int32_t walkedChars = CountTypedChars(program.lines);
+  if (program.typedTotals.words != walkedWords || program.typedTotals.chars != walkedChars) {
+    return "running totals " + std::to_string(program.typedTotals.words) + " words, " +
+           std::to_string(program.typedTotals.chars) + " chars; the walk counts " +
+           std::to_string(walkedWords) + ", " + std::to_string(walkedChars);
+  }
   const std::string& target = targets[static_cast<std::size_t>(index)];
   if (target != program.lines.GetItem()->target.get()) return "a target changed";
   const std::string& typed = typedLines[static_cast<std::size_t>(index)];
@@ -300,6 +312,12 @@ TEST(Property, RandomKeysKeepTheRunsInvariants) {
           report.characters != std::to_string(targetChars) ||
           report.errors != std::to_string(errors)) {
         reportProblem = "report figures";
+      }
+      int typedChars = 0;
+      for (const auto& line : typed) typedChars += static_cast<int>(line.size());
+      if (window.program.typedTotals.words != typedWords ||
+          window.program.typedTotals.chars != typedChars) {
+        reportProblem = "the final bar's running totals";
       }
       if (!window.program.TestRunning || window.host.Timer(TIMER_STATS).running ||
           window.host.Timer(TIMER_CURSOR).running) {

@@ -185,6 +185,37 @@ class QtLayerTest : public QObject {
     QCOMPARE(image.copy(12, 100, 4 * w, h), image.copy(12, 130, 4 * w, h));
   }
 
+  void copiedCellsArePaintedCells() {
+    // Every byte in both fonts, twice (painted into the cache, then copied from it),
+    // at places that cut cells at the image's edges, and fills, against painting.
+    for (const qreal ratio : {1.0, 2.0}) {
+      ImageSurface copied;
+      ImageSurface painted(ImageSurface::CellCache::Off);
+      for (ImageSurface* surface : {&copied, &painted}) {
+        surface->Create(300, 200, ratio);
+        surface->Fill(0, 0, 300, 200, Brush::Black);
+        surface->Fill(-3, 150, 40, 9, Brush::White);  // fills cut at every edge
+        surface->Fill(290, 190, 30, 30, Brush::White);
+        surface->Fill(100, -4, 1, 8, Brush::White);
+        surface->Fill(280, 20, 20, 20, Brush::White);
+        surface->Fill(284, 24, 3, 5, Brush::Black);
+        for (const Font font : {Font::Text, Font::Stats}) {
+          surface->UseFont(font);
+          const int h = surface->MeasureBytes("@", 1).cy;
+          for (int pass = 0; pass < 2; ++pass) {
+            for (int first = 0; first < 256; first += 16) {
+              char row[16];
+              for (int i = 0; i < 16; ++i) row[i] = static_cast<char>(first + i);
+              const int y = (first / 16) * (h - 3) - 5 + (font == Font::Stats ? 9 : 0);
+              surface->DrawBytes(-7 + pass * 3, y, row, 16);
+            }
+          }
+        }
+      }
+      QCOMPARE(copied.image(), painted.image());
+    }
+  }
+
   void surfaceOnHighDpi() {
     // Row and key at a time land on the same device pixels here too.
     for (const qreal ratio : {1.5, 2.0}) {

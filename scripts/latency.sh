@@ -1,0 +1,180 @@
+#!/usr/bin/env bash
+# Key-to-pixels and start-to-screen of the Linux program, measured from outside on a
+# virtual X display, side by side with gtypist in xterm typing the same text.
+#   scripts/latency.sh [--keys N] [--rounds R] [--starts N] [--big-kib K] [--deep N]
+#                      [--display :NN] [--keyrill PATH] [--tool PATH] [--smoke]
+#                      [--baseline PATH]   (another keyrill build, measured alongside)
+# Prints one RESULT line per measurement and a summary of all rounds (median, p99
+# in ms). --smoke: a short run that only checks that every key and start was seen.
+set -uo pipefail
+
+here=$(cd "$(dirname "$0")/.." && pwd)
+keys=300 rounds=2 starts=10 big_kib=1024 deep=20000 display= smoke=0 baseline=
+keyrill=$here/build/native/src/qt/keyrill
+tool=$here/build/native/bench/x11_latency
+while [ $# -gt 0 ]; do
+  case $1 in
+    --keys) keys=$2; shift 2 ;;
+    --rounds) rounds=$2; shift 2 ;;
+    --starts) starts=$2; shift 2 ;;
+    --big-kib) big_kib=$2; shift 2 ;;
+    --deep) deep=$2; shift 2 ;;
+    --display) display=$2; shift 2 ;;
+    --keyrill) keyrill=$2; shift 2 ;;
+    --tool) tool=$2; shift 2 ;;
+    --baseline) baseline=$2; shift 2 ;;
+    --smoke) smoke=1 keys=12 rounds=1 starts=1 big_kib=64 deep=150; shift ;;
+    *) echo "unknown option $1" >&2; exit 2 ;;
+  esac
+done
+# Absolute paths: the programs start in scratch directories.
+keyrill=$(realpath "$keyrill") tool=$(realpath "$tool")
+[ -n "$baseline" ] && baseline=$(realpath "$baseline")
+for f in "$keyrill" "$tool" ${baseline:+"$baseline"}; do
+  [ -x "$f" ] || { echo "missing $f (build the native preset first)" >&2; exit 2; }
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Our own X server unless one was named; Xvfb picks a free display number.
+if [ -z "$display" ] && [ -z "${DISPLAY:-}" ]; then
+  exec 3<> "$work/displayfd"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  pids+=($!)
+  for _ in $(seq 50); do [ -s "$work/displayfd" ] && break; sleep 0.1; done
+  display=":$(head -n1 "$work/displayfd")"
+fi
+export DISPLAY=${display:-$DISPLAY}
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$work}
+chmod 700 "$XDG_RUNTIME_DIR" 2>/dev/null
+
+# Prose-like text in lines of at most 70 characters (a fixed seed: every run types
+# the same). $1: bytes wanted; $2: line end.
+make_text() {
+  awk -v bytes="$1" -v eol="$2" 'BEGIN {
+    n = split("the quick harbour lamp keeper steps evening storm boats counting " \
+              "flashes window market bread oranges river bridge porto garden frost late", w, " ")
+    seed = 12345; size = 0; line = ""
+    while (size < bytes) {
+      seed = (seed * 1103515245 + 12345) % 2147483648
+      word = w[int(seed / 65536) % n + 1]
+      if (line != "" && length(line) + 1 + length(word) > 70) {
+        printf "%s%s", line, eol; size += length(line) + length(eol); line = word
+      } else line = (line == "" ? word : line " " word)
+    }
+    printf "%s", line
+  }'
+}
+
+mkdir -p "$work/short" "$work/big"
+short_bytes=$(( keys * 3 > 2000 ? keys * 3 : 2000 ))
+{ printf '\r\n~Short\r\n'; make_text "$short_bytes" $'\r\n'; } > "$work/short/tests.tst"
+{ printf '\r\n~Big\r\n'; make_text $((big_kib * 1024)) $'\r\n'; } > "$work/big/tests.tst"
+make_text "$short_bytes" $'\n' > "$work/text.txt"
+# gtypist's speed test shows what fits on its screen: the first 15 lines.
+{
+  echo '*:START'
+  echo 'B:Keyrill latency reference'
+  head -n 15 "$work/text.txt" | sed '1s/^/S:/; 2,$s/^/ :/'
+  echo 'X:'
+} > "$work/ref.typ"
+
+have_ref=1
+command -v gtypist >/dev/null && command -v xterm >/dev/null || {
+  echo "gtypist or xterm missing: no reference measured" >&2
+  have_ref=0
+}
+xterm_cmd=(xterm -T keyrill-latency-ref +bc -geometry 80x24 -e gtypist "$work/ref.typ")
+xterm_quiet() { exec "${xterm_cmd[@]}" 2>/dev/null; }
+
+find_window() {  # find_window <exact title> -> id, or empty after 15 s
+  timeout 15 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+}
+
+failures=0
+measure() {  # measure <label> <status of the tool>
+  [ "$2" -eq 0 ] || { echo "FAILED: $1 (status $2)"; failures=$((failures + 1)); }
+}
+
+keyrill_keys() {  # keyrill_keys <dir> <label> <advance> <seed> [binary]
+  (cd "$1" && exec "${5:-$keyrill}") &
+  local pid=$!
+  local main; main=$(find_window 'Keyrill Beta 0.80')
+  if [ -z "$main" ]; then measure "$2" 1; kill "$pid"; wait "$pid" 2>/dev/null; return; fi
+  xdotool windowfocus --sync "$main" 2>/dev/null
+  sleep 0.2
+  xdotool key ctrl+s
+  local dialog; dialog=$(find_window 'Select Test')
+  xdotool mousemove --window "$dialog" 40 20 click --repeat 2 --delay 60 1
+  sleep 0.3
+  xdotool windowfocus --sync "$main" 2>/dev/null
+  xdotool key Return
+  sleep 0.5
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  # Below the menu bar and the statistics bar's band (a text row, 28 pixels).
+  "$tool" keys --window "$main" --text "$work/text.txt" --keys "$keys" --seed "$4" \
+    --skip-top $((HEIGHT - 446 + 28)) --advance "$3" --label "$2" --raw "$work/raw"
+  measure "$2" $?
+  kill "$pid"; wait "$pid" 2>/dev/null
+}
+
+ref_keys() {  # ref_keys <seed>
+  xterm_quiet &
+  local pid=$!
+  local win; win=$(find_window keyrill-latency-ref)
+  sleep 0.5
+  "$tool" keys --window "$win" --text "$work/text.txt" --keys "$keys" --seed "$1" \
+    --newline return --label "gtypist in xterm" --raw "$work/raw"
+  measure "gtypist in xterm" $?
+  kill "$pid"; wait "$pid" 2>/dev/null
+}
+
+echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)"
+for round in $(seq "$rounds"); do
+  seed=$((round * 7))
+  keyrill_keys "$work/short" "Keyrill short test" 0 "$seed"
+  [ "$have_ref" = 1 ] && ref_keys "$seed"
+  keyrill_keys "$work/big" "Keyrill big test, start" 0 "$seed"
+  [ "$have_ref" = 1 ] && ref_keys "$((seed + 1))"
+  keyrill_keys "$work/big" "Keyrill big test, deep" "$deep" "$seed"
+  (cd "$work/short" && "$tool" start --runs "$starts" --label "Keyrill start" \
+    --raw "$work/raw" -- "$keyrill")
+  measure "Keyrill start" $?
+  if [ -n "$baseline" ]; then
+    keyrill_keys "$work/short" "Baseline short test" 0 "$seed" "$baseline"
+    keyrill_keys "$work/big" "Baseline big test, start" 0 "$seed" "$baseline"
+    keyrill_keys "$work/big" "Baseline big test, deep" "$deep" "$seed" "$baseline"
+    (cd "$work/short" && "$tool" start --runs "$starts" --label "Baseline start" \
+      --raw "$work/raw" -- "$baseline")
+    measure "Baseline start" $?
+  fi
+  if [ "$have_ref" = 1 ]; then
+    "$tool" start --runs "$starts" --label "gtypist in xterm start" --raw "$work/raw" \
+      -- "${xterm_cmd[@]}"
+    measure "gtypist in xterm start" $?
+  fi
+done
+echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"
+
+echo "summary of all rounds (ms):"
+sort -t' ' -k1,1 "$work/raw" | awk '
+  { n = split($0, f, " "); v = f[n]; what = f[n - 1]
+    label = f[1]; for (i = 2; i < n - 1; ++i) label = label " " f[i]
+    key = label " | " what; values[key] = values[key] " " v }
+  END {
+    for (key in values) {
+      m = split(substr(values[key], 2), a, " ")
+      for (i = 1; i <= m; ++i) for (j = i + 1; j <= m; ++j) if (a[j] < a[i]) { t = a[i]; a[i] = a[j]; a[j] = t }
+      med = (m % 2) ? a[(m + 1) / 2] : (a[m / 2] + a[m / 2 + 1]) / 2
+      r = int(0.99 * m + 0.999999); if (r < 1) r = 1
+      printf "  %-40s n=%4d median %8.3f  p99 %8.3f\n", key, m, med, a[r]
+    }
+  }' | sort
+[ "$smoke" = 1 ] && echo "$failures failure(s)"
+[ "$failures" -eq 0 ]
