@@ -11,9 +11,9 @@ run_packages=(
 )
 test_packages=(
   git clang libclang-rt-14-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev googletest
   xvfb xauth xdotool x11-utils imagemagick
-  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+  g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine
 )
 
