@@ -5,8 +5,10 @@ set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
 set(KEYRILL_MINGW_PREFIX x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${KEYRILL_MINGW_PREFIX}-gcc)
-set(CMAKE_CXX_COMPILER ${KEYRILL_MINGW_PREFIX}-g++)
+# The POSIX thread model: its C++ library has std::mutex and std::condition_variable,
+# which GoogleTest needs; winpthread links statically like the rest.
+set(CMAKE_C_COMPILER ${KEYRILL_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${KEYRILL_MINGW_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${KEYRILL_MINGW_PREFIX}-windres)
 
 # Look for programs on the build machine, for libraries and headers only in the

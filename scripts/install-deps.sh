@@ -11,10 +11,10 @@ run_packages=(
 )
 test_packages=(
   git clang libclang-rt-14-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev googletest
   xvfb xauth xdotool x11-utils imagemagick
   libx11-dev libxtst-dev libxdamage-dev xterm gtypist
-  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+  g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine
   dpkg-dev fakeroot lintian desktop-file-utils appstream man-db bsdextrautils file
   nsis zip unzip

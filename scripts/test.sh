@@ -4,7 +4,8 @@
 #             (offscreen and under Xvfb)
 #   sanitize - the core's tests under AddressSanitizer + UndefinedBehaviorSanitizer
 #             (clang), and each fuzz target for a bounded number of inputs
-#   windows - keyrill.exe cross-compiled with MinGW-w64 and driven under Wine
+#   windows - keyrill.exe cross-compiled with MinGW-w64 and driven under Wine, and the
+#             core's unit and multi-process tests run as Windows programs under Wine
 # The last line sums the counts of every stage: "N passed, N failed".
 set -uo pipefail
 cd "$(dirname "$0")/.."

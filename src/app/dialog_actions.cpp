@@ -28,4 +28,13 @@ bool SaveTest(Program& program, std::string_view name, std::string_view text) {
   return AppendTest(program.libraryPath, name.substr(0, kNameLimit), text);
 }
 
+const char* SaveFailedText(const Program& program) {
+  if (HoldsEndMark(program.libraryPath)) {
+    return "The test was not saved because tests.tst contains an end-of-file mark "
+           "(byte 0x1A) that would hide it; remove that mark with a text editor and "
+           "save again.";
+  }
+  return "The test could not be saved to tests.tst.";
+}
+
 }  // namespace keyrill

@@ -50,7 +50,7 @@ void OnCommand(Program& program, int command) {
 }
 
 void OnChar(Program& program, int code) {
-  if (program.clock.Paused) return;
+  if (program.clock.Paused || program.ReportOpen) return;
   if (program.TestRunning) {
     HandleKey(program, code);
     return;

@@ -36,7 +36,8 @@ class FileDescriptor {
 
 }  // namespace
 
-bool AppendDurably(const std::string& path, const char* bytes, std::size_t count) {
+bool AppendDurably(const std::string& path, const char* bytes, std::size_t count,
+                   const AppendFault& fault) {
   FileDescriptor file(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666));
   if (file.get() < 0) return false;
   // Appenders take turns on an advisory lock (readers never wait for it), so that a
@@ -46,19 +47,20 @@ bool AppendDurably(const std::string& path, const char* bytes, std::size_t count
   if (count > 0) {
     ssize_t written;
     do {
-      written = ::write(file.get(), bytes, count);
+      written = ::write(file.get(), bytes, count < fault.writeLimit ? count : fault.writeLimit);
     } while (written < 0 && errno == EINTR);
-    if (written > 0 && static_cast<std::size_t>(written) != count) {
+    if (written < 0) return false;
+    if (static_cast<std::size_t>(written) != count) {
       // A short write is not continued (the rest could land behind someone else's
       // record); its part is removed if nothing has been appended behind it.
       const off_t end = ::lseek(file.get(), 0, SEEK_CUR);
       struct stat status {};
-      if (locked && end >= written && ::fstat(file.get(), &status) == 0 && status.st_size == end) {
+      if (written > 0 && locked && end >= written && ::fstat(file.get(), &status) == 0 &&
+          status.st_size == end) {
         if (::ftruncate(file.get(), end - written) == 0) ::fsync(file.get());
       }
       return false;
     }
-    if (written < 0) return false;
   }
   if (::fsync(file.get()) != 0) return false;
   return file.Close();

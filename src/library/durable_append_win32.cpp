@@ -1,6 +1,7 @@
-// Durable append on Windows: FILE_APPEND_DATA makes each write land at the end of
-// the file at that moment, one WriteFile keeps a record whole, FlushFileBuffers puts
-// it on the disk. Other readers and writers are never locked out.
+// Durable append on Windows: appenders take turns on a lock, each writes its record
+// with one WriteFile at the end of the file, FlushFileBuffers puts it on the disk,
+// and a write that falls short is cut off again under the lock. Readers are never
+// locked out and never wait.
 #include <windows.h>
 
 #include <limits>
@@ -25,18 +26,65 @@ class FileHandle {
   HANDLE handle_;
 };
 
+// Windows byte-range locks are mandatory: a locked byte cannot be read. The lock is
+// therefore taken on one byte far past any real file's end, which no reader reads.
+constexpr DWORD kLockOffsetHigh = 0x40000000;  // at 2^62
+
+// The turn of one appender: held from before the end is found until after the
+// record is flushed or taken back.
+class AppendTurn {
+ public:
+  explicit AppendTurn(HANDLE file) : file_(file) {
+    overlapped_.OffsetHigh = kLockOffsetHigh;
+    held_ = LockFileEx(file_, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &overlapped_) != 0;
+  }
+  ~AppendTurn() {
+    if (held_) UnlockFileEx(file_, 0, 1, 0, &overlapped_);
+  }
+  AppendTurn(const AppendTurn&) = delete;
+  AppendTurn& operator=(const AppendTurn&) = delete;
+  bool held() const { return held_; }
+
+ private:
+  HANDLE file_;
+  OVERLAPPED overlapped_{};
+  bool held_ = false;
+};
+
+// Puts the file back to the length it had before the append.
+void TakeBack(HANDLE file, LARGE_INTEGER oldEnd) {
+  if (SetFilePointerEx(file, oldEnd, nullptr, FILE_BEGIN) && SetEndOfFile(file)) {
+    FlushFileBuffers(file);
+  }
+}
+
 }  // namespace
 
-bool AppendDurably(const std::string& path, const char* bytes, std::size_t count) {
+bool AppendDurably(const std::string& path, const char* bytes, std::size_t count,
+                   const AppendFault& fault) {
   if (count > std::numeric_limits<DWORD>::max()) return false;
-  FileHandle file(CreateFileA(path.c_str(), FILE_APPEND_DATA | SYNCHRONIZE,
+  // Write access (not append-only) so that a short write can be cut off again; the
+  // turn makes "the end" the same for the whole append.
+  FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (file.get() == INVALID_HANDLE_VALUE) return false;
+  // Only a file on the disk keeps what is written (not a device such as NUL).
+  if (GetFileType(file.get()) != FILE_TYPE_DISK) return false;
+  const AppendTurn turn(file.get());
+  if (!turn.held()) return false;
+
+  LARGE_INTEGER end{};
+  if (!SetFilePointerEx(file.get(), LARGE_INTEGER{}, &end, FILE_END)) return false;
   if (count > 0) {
+    const auto toWrite = static_cast<DWORD>(count < fault.writeLimit ? count : fault.writeLimit);
     DWORD written = 0;
-    if (!WriteFile(file.get(), bytes, static_cast<DWORD>(count), &written, nullptr)) return false;
-    if (written != count) return false;
+    const BOOL ok = WriteFile(file.get(), bytes, toWrite, &written, nullptr);
+    if (!ok || written != count) {
+      // A failed or short write may still have put part of the record down.
+      TakeBack(file.get(), end);
+      return false;
+    }
   }
   return FlushFileBuffers(file.get()) != 0;
 }

@@ -19,9 +19,12 @@ constexpr std::int32_t kPieceCapacity = kNameCapacity;  // 47 characters a piece
 constexpr std::size_t kMaxName = kNameCapacity - 1;     // 47
 constexpr char kEofMark = 0x1A;
 
-// Whether the file as it stands already holds the end mark; a record appended
-// behind it could never be read.
+}  // namespace
+
 bool HoldsEndMark(const std::string& path) {
+  // Only a regular file is read: a device such as /dev/full gives zeros without end.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return false;
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
                                                        &std::fclose);
   if (!file) return false;  // missing: nothing to hide the record
@@ -33,8 +36,6 @@ bool HoldsEndMark(const std::string& path) {
     if (std::memchr(chunk.get(), kEofMark, got) != nullptr) return true;
   }
 }
-
-}  // namespace
 
 bool ReadNextTestName(TestFileReader& reader, TestName& name) {
   char piece[kPieceCapacity];

@@ -26,6 +26,10 @@ using AddString = std::function<void(const char* name)>;
 // Adds every name of the library, in file order, duplicates and empty names kept.
 void ListTestNames(const std::string& path, const AddString& addString);
 
+// Whether the file already holds the end mark 0x1A: a record appended behind it
+// could never be read, so AppendTest refuses to write one.
+bool HoldsEndMark(const std::string& path);
+
 // Appends one record (CR LF "~" name CR LF text, each LF of the text stored as
 // CR LF) with a single append write, flushed to the disk. Returns whether the
 // whole record is stored where a reader will see it.

@@ -43,8 +43,9 @@ TestFileReader::TestFileReader(const std::string& path, std::size_t chunkSize)
     atEnd_ = true;
     return;
   }
-  // The chunk below is the only buffer needed.
-  std::setvbuf(file_, nullptr, _IONBF, 0);
+  // A chunk of the real size is the only buffer needed. The tiny chunks of tests
+  // keep the C library's buffer, so that they do not cost a system call each.
+  if (chunkSize_ >= kDefaultChunk) std::setvbuf(file_, nullptr, _IONBF, 0);
   chunk_.reset(new unsigned char[chunkSize_]);
 }
 

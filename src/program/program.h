@@ -63,6 +63,9 @@ struct Program {
   bool TestRunning = false;
   bool CursorOn = true;
   bool BackedUp = false;
+  // While the Report is open the finished run takes no character: one keystroke can
+  // yield two (a dead key and a letter), and the second must not open a second Report.
+  bool ReportOpen = false;
   std::int32_t CaretX = 0;
   std::int32_t CaretY = 0;
   Point KeyCorner;

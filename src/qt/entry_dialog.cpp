@@ -17,11 +17,6 @@
 
 namespace keyrill::qt {
 
-QString TestEntryDialog::SaveFailedText() {
-  return QStringLiteral("The test could not be saved to %1.")
-      .arg(QString::fromLatin1(kLibraryFileName));
-}
-
 TestEntryDialog::TestEntryDialog(Program& program, QWidget& mainWindow, EntryKind kind)
     : QDialog(&mainWindow),
       program_(program),
@@ -95,7 +90,7 @@ void TestEntryDialog::Save() {
     return;
   }
   // Nothing was stored: say so, and keep the dialog and all it holds.
-  QMessageBox::warning(this, windowTitle(), SaveFailedText());
+  QMessageBox::warning(this, windowTitle(), QString::fromLatin1(SaveFailedText(program_)));
 }
 
 }  // namespace keyrill::qt

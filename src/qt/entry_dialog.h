@@ -23,9 +23,6 @@ class TestEntryDialog final : public QDialog {
  public:
   TestEntryDialog(Program& program, QWidget& mainWindow, EntryKind kind);
 
-  // The message shown when the library could not take the test.
-  static QString SaveFailedText();
-
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 

@@ -52,6 +52,13 @@ std::vector<int> CodesForKey(int key, Qt::KeyboardModifiers modifiers, const QSt
         return {28};
       case Qt::Key_BracketRight:
         return {29};
+      case Qt::Key_6:  // Ctrl+6 and Ctrl+^ as a Windows keyboard gives them
+      case Qt::Key_AsciiCircum:
+        return {30};
+      case Qt::Key_Minus:  // Ctrl+- and Ctrl+_; the keypad's minus has no code
+      case Qt::Key_Underscore:
+        if (modifiers.testFlag(Qt::KeypadModifier)) return {};
+        return {31};
       case Qt::Key_Space:
         return {32};
       default:

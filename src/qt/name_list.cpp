@@ -1,6 +1,7 @@
 // The sorted name list shared by Select Test and Edit Test. Platform side (Qt).
 #include "qt/name_list.h"
 
+#include <QCollator>
 #include <QMouseEvent>
 #include <algorithm>
 #include <vector>
@@ -31,9 +32,17 @@ void TestNameList::Fill(const Program& program) {
   ListNames(program, [&entries](const char* name) {
     entries.push_back({name, DecodeBytes(name)});
   });
-  // Stable, so names that compare equal keep their order in the file.
-  std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-    return QString::compare(a.text, b.text, Qt::CaseInsensitive) < 0;
+  // The user's locale decides the order, as a sorted Windows list box does ("Ecole"
+  // with the E's, not after "Zulu"). Stable, so names that compare equal keep their
+  // order in the file.
+  // The C locale only compares code points; a user without a language set still
+  // gets the language-neutral order then.
+  QLocale locale;
+  if (locale.language() == QLocale::C) locale = QLocale(QLocale::English);
+  QCollator collator(locale);
+  collator.setCaseSensitivity(Qt::CaseInsensitive);
+  std::stable_sort(entries.begin(), entries.end(), [&collator](const Entry& a, const Entry& b) {
+    return collator.compare(a.text, b.text) < 0;
   });
   clear();
   for (const Entry& entry : entries) {

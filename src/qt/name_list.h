@@ -1,5 +1,5 @@
 // The list of test names in Select Test and Edit Test: every name of the library in
-// case-insensitive alphabetical order (duplicates kept), and a double-click that
+// the locale's case-insensitive order (duplicates kept), and a double-click that
 // reports whichever entry is selected. Platform side (Qt).
 // Floor 4, the Qt layer: for the Qt program and its tests only.
 #pragma once

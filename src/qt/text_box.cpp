@@ -11,8 +11,10 @@
 namespace keyrill::qt {
 namespace {
 
-// Every kind of line break the clipboard may carry becomes one "\n".
+// Every kind of line break the clipboard may carry becomes one "\n"; a U+0000
+// is dropped, as in a name: the library never holds a zero byte.
 QString NormaliseBreaks(QString text) {
+  text.remove(QChar(QChar::Null));
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   text.replace(QChar(QChar::ParagraphSeparator), QLatin1Char('\n'));

@@ -61,7 +61,9 @@ void FinishRun(Program& program) {
   StopClock(program.clock, ClockNow(program.clockSource));
   program.host.StopTimer(TIMER_STATS);
   DrawStatsBar(program, program.clock.EndTime);
+  program.ReportOpen = true;
   program.host.ShowReport(MakeReport(program));
+  program.ReportOpen = false;
   EndTest(program);
 }
 

@@ -15,9 +15,6 @@ namespace keyrill::win32 {
 
 namespace {
 
-// The same words as the Qt program's; the box is captioned like its dialog.
-constexpr const char* kSaveFailedText = "The test could not be saved to tests.tst.";
-
 // The main window owns every dialog: it was passed to DialogBoxParamA.
 HWND MainWindowOfDialog(HWND dialog) {
   return GetWindow(dialog, GW_OWNER);
@@ -89,7 +86,8 @@ void SaveTestFromDialog(HWND dialog, Program& program) {
   if (!saved) {
     std::array<char, 64> caption{};
     GetWindowTextA(dialog, caption.data(), static_cast<int>(caption.size()));
-    MessageBoxA(dialog, kSaveFailedText, caption.data(), MB_OK | MB_ICONWARNING);
+    // The core's words, as in the Qt program; the box is captioned like its dialog.
+    MessageBoxA(dialog, SaveFailedText(program), caption.data(), MB_OK | MB_ICONWARNING);
     return;
   }
   CloseDialog(dialog);

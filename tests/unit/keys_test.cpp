@@ -466,5 +466,37 @@ TEST(Keys, ARefusedBackspaceStillAppliesTheAdvanceRules) {
   EXPECT_EQ(window.host.reports[0].errors, "0");
 }
 
+TEST(Keys, NoCharacterReachesTheRunWhileTheReportIsOpen) {
+  // A dead key and a letter it does not combine with, or an input method's commit,
+  // give two characters for one keystroke; the first ends the run, the second
+  // arrives while the Report is open (Windows dispatches it from the Report's loop).
+  struct Case {
+    const char* name;
+    std::string late;
+  };
+  const std::vector<Case> cases = {
+      {"a letter", "y"}, {"Enter", "\r"}, {"Backspace", "\b"}, {"two letters", "yz"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakeWindow window;
+    Start(window, "ab");
+    Program& program = window.program;
+    window.Type("a");
+    std::vector<std::string> typedWhileOpen;
+    window.host.onReport = [&](const ReportTexts&) {
+      window.Type(c.late);
+      typedWhileOpen = TypedLines(program.lines);
+    };
+    window.Type("x");
+    EXPECT_EQ(window.host.reports.size(), 1u);
+    EXPECT_EQ(typedWhileOpen, (std::vector<std::string>{"ax"}));
+    EXPECT_FALSE(program.TestRunning);
+    EXPECT_FALSE(program.ReportOpen);
+    // Once the Report is closed, characters count again.
+    window.Type("\r");
+    EXPECT_TRUE(program.TestRunning);
+  }
+}
+
 }  // namespace
 }  // namespace keyrill

@@ -242,11 +242,38 @@ TEST(DialogActions, SavingAppendsARecordAndListingReadsTheNamesInFileOrder) {
   EXPECT_EQ(names, (std::vector<std::string>{"b", "a", std::string(47, 'c')}));
 }
 
-TEST(DialogActions, AFailedSaveSaysSo) {
-  FakeWindow window;
-  // A folder where the library file should be: nothing can be appended to it.
-  std::filesystem::create_directory(window.LibraryFile());
-  EXPECT_FALSE(SaveTest(window.program, "n", "text"));
+TEST(DialogActions, AFailedSaveSaysSoAndWhy) {
+  const std::string generic = "The test could not be saved to tests.tst.";
+  struct Case {
+    const char* what;
+    bool folder;          // a folder where the library file should be
+    std::string library;  // otherwise the library's bytes
+    std::string message;
+  };
+  const std::vector<Case> cases = {
+      {"a folder in the library's place", true, "", generic},
+      {"an end mark left by an old editor", false, "\r\n~A\r\na\x1A",
+       "The test was not saved because tests.tst contains an end-of-file mark (byte 0x1A) "
+       "that would hide it; remove that mark with a text editor and save again."},
+      {"an end mark past the first 64 KiB", false,
+       "\r\n~A\r\n" + std::string(70 * 1024, 'a') + "\x1A\r\n~B\r\nb", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakeWindow window;
+    if (c.folder) {
+      std::filesystem::create_directory(window.LibraryFile());
+    } else {
+      std::ofstream(window.LibraryFile(), std::ios::binary) << c.library;
+    }
+    EXPECT_FALSE(SaveTest(window.program, "n", "text"));
+    const std::string message = SaveFailedText(window.program);
+    if (!c.message.empty()) {
+      EXPECT_EQ(message, c.message);
+    }
+    // The end mark is named only where it is the cause.
+    EXPECT_EQ(message.find("0x1A") != std::string::npos, !c.folder);
+  }
 }
 
 }  // namespace

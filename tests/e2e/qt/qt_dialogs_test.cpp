@@ -275,6 +275,84 @@ class QtDialogsTest : public QObject {
     QCOMPARE(ReadFile(dir.Path(QStringLiteral("tests.tst"))), "\r\n~\r\n" + stored);
   }
 
+  // A pasted text can carry U+0000; the library never gets a zero byte.
+  void pastedZeroCharactersAreDropped() {
+    WorkDir dir(false);
+    MainWindow window;
+    QVERIFY(OpenWindow(window));
+    QString shown;
+    auto opened = std::make_shared<bool>(false);
+    WhenDialogOpens(
+        QStringLiteral("AddTest"),
+        [&](QDialog& dialog) {
+          auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("IDC_TEST_NAME"));
+          auto* text = dialog.findChild<TestTextBox*>(QStringLiteral("IDC_TEST_TEXT"));
+          QTest::keyClicks(name, QStringLiteral("Nul"));
+          text->setFocus();
+          QApplication::clipboard()->setText(QString::fromUtf16(u"a\u0000b\r\n\u0000c\u0000", 8));
+          text->paste();
+          shown = text->toPlainText();
+          QTest::keyClick(text, Qt::Key_Return);
+        },
+        opened);
+    PressAccelerator(window, 'A');
+    QVERIFY(*opened);
+    QCOMPARE(shown, QStringLiteral("ab\nc"));
+    QCOMPARE(QByteArray::fromStdString(ReadFile(dir.Path(QStringLiteral("tests.tst")))),
+             QByteArray("\r\n~Nul\r\nab\r\r\nc"));
+  }
+
+  // Both lists follow the locale's collation, as a sorted Windows list box does:
+  // accented names among their letters, case ignored, equal names in file order.
+  void listsSortByTheLocale() {
+    WorkDir dir(false);
+    WriteFile(dir.Path(QStringLiteral("tests.tst")),
+              "\r\n~Zulu\r\nz\r\n~\xC9"
+              "cole\r\ne\r\n~apple\r\na\r\n~Eagle\r\ne\r\n"
+              "~\xD6l\r\no\r\n~eagle\r\ne");
+    const QString ecole = QString::fromUtf8("\u00C9cole");
+    const QString ol = QString::fromUtf8("\u00D6l");
+    struct Case {
+      const char* dialogName;
+      QLocale locale;
+      QStringList expected;
+    };
+    const QStringList neutral = {
+        QStringLiteral("apple"), QStringLiteral("Eagle"), QStringLiteral("eagle"), ecole, ol,
+        QStringLiteral("Zulu")};
+    const std::vector<Case> cases = {
+        {"SelectTest", QLocale::c(), neutral},
+        {"EditTest", QLocale::c(), neutral},
+        {"SelectTest", QLocale(QLocale::French, QLocale::France), neutral},
+        // Swedish puts Ö after Z.
+        {"EditTest",
+         QLocale(QLocale::Swedish, QLocale::Sweden),
+         {QStringLiteral("apple"), QStringLiteral("Eagle"), QStringLiteral("eagle"), ecole,
+          QStringLiteral("Zulu"), ol}},
+    };
+    MainWindow window;
+    QVERIFY(OpenWindow(window));
+    const QLocale before;
+    for (const Case& c : cases) {
+      const char* dialogName = c.dialogName;
+      const QStringList& expected = c.expected;
+      QLocale::setDefault(c.locale);
+      QStringList texts;
+      auto opened = std::make_shared<bool>(false);
+      WhenDialogOpens(
+          QString::fromLatin1(dialogName),
+          [&](QDialog& dialog) {
+            texts = ListTexts(*dialog.findChild<QListWidget*>(QStringLiteral("IDC_TEST_LIST")));
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+          },
+          opened);
+      PressAccelerator(window, dialogName[0] == 'S' ? 'S' : 'E');
+      QLocale::setDefault(before);
+      QVERIFY2(*opened, dialogName);
+      QCOMPARE(texts, expected);
+    }
+  }
+
   void editTestFillsTheNameAndAppends() {
     WorkDir dir(true);
     const std::string original = ReadFile(dir.Path(QStringLiteral("tests.tst")));
@@ -376,11 +454,18 @@ class QtDialogsTest : public QObject {
     struct Library {
       const char* what;
       std::function<void(const QString& path)> make;
+      QString message;
     };
+    const QString generic = QStringLiteral("Add Test | The test could not be saved to tests.tst.");
     const std::vector<Library> libraries = {
-        {"a directory named tests.tst", [](const QString& path) { QDir().mkdir(path); }},
+        {"a directory named tests.tst", [](const QString& path) { QDir().mkdir(path); }, generic},
         {"a link to /dev/full",
-         [](const QString& path) { QFile::link(QStringLiteral("/dev/full"), path); }},
+         [](const QString& path) { QFile::link(QStringLiteral("/dev/full"), path); }, generic},
+        {"an end mark left by an old editor",
+         [](const QString& path) { WriteFile(path, "\r\n~Old\r\ntext\x1A"); },
+         QStringLiteral("Add Test | The test was not saved because tests.tst contains an "
+                        "end-of-file mark (byte 0x1A) that would hide it; remove that mark "
+                        "with a text editor and save again.")},
     };
     for (const Library& library : libraries) {
       WorkDir dir(false);
@@ -412,7 +497,7 @@ class QtDialogsTest : public QObject {
       PressAccelerator(window, 'A');
       QVERIFY2(*opened, library.what);
       QVERIFY2(stayed, library.what);
-      QCOMPARE(*message, QStringLiteral("Add Test | The test could not be saved to tests.tst."));
+      QCOMPARE(*message, library.message);
       QCOMPARE(name, QStringLiteral("Kept"));
       QCOMPARE(text, QStringLiteral("some text\nmore"));
     }

@@ -348,6 +348,59 @@ class QtProgramTest : public QObject {
     QCOMPARE(RunLines(program)[0].typed, std::string("\xE9\xFC\x80     "));
   }
 
+  // One keystroke can give two characters (a dead key and a letter it does not
+  // combine with, an input method's commit): those that come while the Report is
+  // open must not reach the finished run, nor open a second Report over it.
+  void noCharacterReachesTheRunWhileTheReportIsOpen() {
+    WorkDir dir(false);
+    WriteFile(dir.Path(QStringLiteral("tests.tst")), "\r\n~Two\r\nab\r\n~Next\r\nx");
+    MainWindow window;
+    QVERIFY(OpenWindow(window));
+    Program& program = window.program();
+    QVERIFY(SelectThroughDialog(window, QStringLiteral("Two")));
+    QTest::keyClick(&window.view(), Qt::Key_Return);
+    QVERIFY(program.TestRunning);
+    QTest::keyClick(&window.view(), Qt::Key_A);
+
+    int secondReports = 0;
+    std::string typedWhileOpen;
+    auto opened = std::make_shared<bool>(false);
+    WhenDialogOpens(
+        QStringLiteral("Report"),
+        [&](QDialog& first) {
+          // Any further Report is counted and closed, so the test cannot hang on it.
+          QTimer closer;
+          QObject::connect(&closer, &QTimer::timeout, [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+              auto* dialog = qobject_cast<QDialog*>(widget);
+              if (dialog == nullptr || dialog == &first || !dialog->isVisible() ||
+                  dialog->objectName() != QStringLiteral("Report")) {
+                continue;
+              }
+              ++secondReports;
+              dialog->done(0);
+            }
+          });
+          closer.start(10);
+          QTest::sendKeyEvent(QTest::Click, &window.view(), Qt::Key_Y, QStringLiteral("y"),
+                              Qt::NoModifier);
+          QInputMethodEvent commit;
+          commit.setCommitString(QStringLiteral("z"));
+          QApplication::sendEvent(&window.view(), &commit);
+          QTest::sendKeyEvent(QTest::Click, &window.view(), Qt::Key_Return, QStringLiteral("\r"),
+                              Qt::NoModifier);
+          typedWhileOpen = RunLines(program).empty() ? "<none>" : RunLines(program)[0].typed;
+          closer.stop();
+          first.findChild<QPushButton*>(QStringLiteral("IDC_REPORT_OK"))->click();
+        },
+        opened);
+    QTest::keyClick(&window.view(), Qt::Key_X);
+    QVERIFY(*opened);
+    QCOMPARE(secondReports, 0);
+    QCOMPARE(typedWhileOpen, std::string("ax"));
+    QVERIFY(!program.TestRunning);
+  }
+
   void pauseDropsKeysAndTicks() {
     WorkDir dir(true);
     MainWindow window;

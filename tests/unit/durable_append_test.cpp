@@ -1,0 +1,59 @@
+// The durable append's short write, forced by a fault injected at the write: the
+// append is told as failed and the file is byte for byte as before, on POSIX and
+// on Windows alike. Test side.
+#include "library/durable_append.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "library/library_file.h"
+#include "library_files.h"
+
+namespace keyrill {
+namespace {
+
+using files::ReadBytes;
+using files::TempDir;
+
+TEST(DurableAppend, AShortWriteIsTakenBackAndTold) {
+  const std::string record = "\r\n~Third\r\nthe text of the third record";
+  struct Case {
+    const char* what;
+    std::size_t limit;
+  };
+  const std::vector<Case> cases = {
+      {"nothing written", 0},
+      {"one byte", 1},
+      {"part of the header", 4},
+      {"all but the last byte", record.size() - 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempDir dir;
+    const std::string library = dir.Library();
+    ASSERT_TRUE(AppendTest(library, "One", "first\nsecond"));
+    ASSERT_TRUE(AppendTest(library, "Two", "third"));
+    const std::string before = ReadBytes(library);
+
+    EXPECT_FALSE(AppendDurably(library, record.data(), record.size(), AppendFault{c.limit}));
+    EXPECT_EQ(ReadBytes(library), before);
+
+    // The same record, saved again without the fault, follows the earlier ones at once.
+    EXPECT_TRUE(AppendDurably(library, record.data(), record.size()));
+    EXPECT_EQ(ReadBytes(library), before + record);
+  }
+}
+
+TEST(DurableAppend, AWholeWriteUnderTheLimitIsStored) {
+  TempDir dir;
+  const std::string record = "\r\n~A\r\nabc";
+  EXPECT_TRUE(
+      AppendDurably(dir.Library(), record.data(), record.size(), AppendFault{record.size()}));
+  EXPECT_TRUE(AppendDurably(dir.Library(), "", 0, AppendFault{0}));
+  EXPECT_EQ(ReadBytes(dir.Library()), record);
+}
+
+}  // namespace
+}  // namespace keyrill
