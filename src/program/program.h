@@ -7,6 +7,7 @@
 #include <string>
 
 #include "program/clock_source.h"
+#include "program/code_page.h"
 #include "program/constants.h"
 #include "program/host.h"
 #include "program/line_list.h"
@@ -31,7 +32,7 @@ struct Point {
 };
 
 struct Program {
-  Program(Surface& surface, Host& host, ClockSource& clockSource,
+  Program(Surface& surface, Host& host, ClockSource& clockSource, const CodePage& codePage,
           std::string libraryPath = kLibraryFileName);
   ~Program();  // frees the lines of a run still in progress
   Program(const Program&) = delete;
@@ -40,6 +41,9 @@ struct Program {
   Surface& surface;
   Host& host;
   ClockSource& clockSource;
+  // The platform's code page, fixed at start: what each byte the core handles stands
+  // for, and how a UTF-8 library is read and appended to.
+  const CodePage codePage;
   std::string libraryPath;
 
   LineList lines;

@@ -4,20 +4,22 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "qt/cp1252.h"
-
 namespace keyrill::qt {
 
-Glyph GlyphForByte(unsigned char byte) {
+Glyph GlyphForByte(unsigned char byte, const CodePage& codePage) {
   if (byte == 0x0D) return {GlyphKind::Blank, {}};
   if (byte < 0x20 || byte == 0x7F) {
     QString caret(QLatin1Char('^'));
     caret.append(QLatin1Char(static_cast<char>(byte ^ 0x40)));
     return {GlyphKind::Caret, caret};
   }
-  const char16_t ch = DecodeCp1252(byte);
-  if (ch >= 0x80 && ch <= 0x9F) return {GlyphKind::Character, QString(QChar(0xFFFD))};
-  return {GlyphKind::Character, QString(QChar(ch))};
+  const char32_t character = codePage.Character(byte);
+  const QChar::Category category = QChar::category(character);
+  if (category == QChar::Other_Control || category == QChar::Other_PrivateUse ||
+      category == QChar::Other_NotAssigned) {
+    return {GlyphKind::Character, QString(QChar(0xFFFD))};
+  }
+  return {GlyphKind::Character, QString::fromUcs4(&character, 1)};
 }
 
 QFont ImageSurface::FixedFont(int pixelSize) {
@@ -55,8 +57,8 @@ ImageSurface::CellFont ImageSurface::MakeCellFont(int pixelSize) {
   return cell;
 }
 
-ImageSurface::ImageSurface()
-    : text_(MakeCellFont(24)), stats_(MakeCellFont(PixelSizeForCell(16))) {}
+ImageSurface::ImageSurface(const CodePage& codePage)
+    : codePage_(codePage), text_(MakeCellFont(24)), stats_(MakeCellFont(PixelSizeForCell(16))) {}
 
 void ImageSurface::Create(int width, int height, qreal devicePixelRatio) {
   const int pixelWidth = qRound(width * devicePixelRatio);
@@ -93,7 +95,7 @@ void ImageSurface::DrawBytes(std::int32_t x, std::int32_t y, const char* bytes,
   bool caretFontSet = false;
   for (std::int32_t i = 0; i < count; ++i) {
     const int cellX = x + i * cell.cellWidth;
-    const Glyph glyph = GlyphForByte(static_cast<unsigned char>(bytes[i]));
+    const Glyph glyph = GlyphForByte(static_cast<unsigned char>(bytes[i]), codePage_);
     painter.setClipRect(QRect(cellX, y, cell.cellWidth, cell.cellHeight));
     switch (glyph.kind) {
       case GlyphKind::Blank:

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QString>
 
+#include "program/code_page.h"
 #include "program/host.h"
 
 namespace keyrill::qt {
@@ -15,17 +16,18 @@ namespace keyrill::qt {
 // never typed: the line advances before the caret reaches it) is a blank cell;
 // other control codes, which only a mistaken keystroke puts in the typed text,
 // are shown in caret notation ("^J" for Ctrl+J, "^[" for Escape) in small type
-// inside their one cell; the five bytes Windows-1252 leaves undefined show "\uFFFD".
+// inside their one cell; a byte the code page leaves undefined shows "\uFFFD".
 enum class GlyphKind { Blank, Caret, Character };
 struct Glyph {
   GlyphKind kind;
   QString text;
 };
-Glyph GlyphForByte(unsigned char byte);
+Glyph GlyphForByte(unsigned char byte, const CodePage& codePage);
 
 class ImageSurface final : public Surface {
  public:
-  ImageSurface();
+  // Bytes are drawn as characters of codePage, which must outlive the surface.
+  explicit ImageSurface(const CodePage& codePage);
 
   // Makes the image of the client size, white, at the given device pixel ratio.
   void Create(int width, int height, qreal devicePixelRatio);
@@ -60,6 +62,7 @@ class ImageSurface final : public Surface {
   static CellFont MakeCellFont(int pixelSize);
   const CellFont& Selected() const { return selected_ == Font::Text ? text_ : stats_; }
 
+  const CodePage& codePage_;
   QImage image_;
   CellFont text_;
   CellFont stats_;

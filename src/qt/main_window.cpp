@@ -2,8 +2,9 @@
 //
 // Provides: the window ("Keyrill Beta 0.80" at (50, 50), client 492 x 446 below the
 // menu bar, measured once), the QImage back buffer with dirty-rectangle painting,
-// the File menu and the seven Ctrl accelerators from the core's tables, character
-// codes from keys and input methods, timers 1 and 2, the four modal dialogs, the
+// the File menu and the seven Ctrl accelerators from the core's tables, the locale's
+// code page (its table from iconv, handed to the core), character codes from keys
+// and input methods, timers 1 and 2, the four modal dialogs, the
 // fatal "Error" box.
 // Not provided: anything the core decides (what a command, key or tick does), a
 // re-measure on resize (there is none, by design), settings, command-line options.
@@ -21,17 +22,20 @@
 #include "app/commands.h"
 #include "app/router.h"
 #include "qt/back_buffer_view.h"
-#include "qt/cp1252.h"
+#include "qt/code_page_text.h"
+#include "qt/entry_dialog.h"
+#include "qt/locale_code_page.h"
 #include "qt/report_dialog.h"
 #include "qt/select_test_dialog.h"
-#include "qt/entry_dialog.h"
 #include "run/screen.h"
 
 namespace keyrill::qt {
 
 MainWindow::MainWindow()
-    : program_(surface_, *this, clock_, kLibraryFileName),
-      view_(new BackBufferView(surface_.image(), this)) {
+    : codePage_(MakeCodePage(CodePageFromEnvironment())),
+      surface_(codePage_),
+      program_(surface_, *this, clock_, codePage_, kLibraryFileName),
+      view_(new BackBufferView(surface_.image(), codePage_, this)) {
   setObjectName(QString::fromLatin1(kWindowClass));
   setWindowTitle(QString::fromLatin1(kWindowTitle));
   setWindowIcon(QIcon(QStringLiteral(":/keyrill.png")));
@@ -135,8 +139,8 @@ void MainWindow::ShowReport(const ReportTexts& texts) {
 }
 
 void MainWindow::FatalError(const char* text) {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Error"), DecodeBytes(text), QMessageBox::Ok,
-                  this);
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Error"), DecodeBytes(text, codePage_),
+                  QMessageBox::Ok, this);
   box.exec();
   std::exit(1);
 }

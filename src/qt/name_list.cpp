@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/dialog_actions.h"
-#include "qt/cp1252.h"
+#include "qt/code_page_text.h"
 
 namespace keyrill::qt {
 namespace {
@@ -28,8 +28,8 @@ void TestNameList::Fill(const Program& program) {
     QString text;
   };
   std::vector<Entry> entries;
-  ListNames(program, [&entries](const char* name) {
-    entries.push_back({name, DecodeBytes(name)});
+  ListNames(program, [&entries, &program](const char* name) {
+    entries.push_back({name, DecodeBytes(name, program.codePage)});
   });
   // Stable, so names that compare equal keep their order in the file.
   std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
