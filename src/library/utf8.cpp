@@ -32,6 +32,11 @@ void Utf8Check::Feed(const unsigned char* bytes, std::size_t count) {
       const unsigned char byte = bytes[i++];
       if (byte < 0x80) continue;
       nonAscii_ = true;
+      // A two-byte character whole in view, the bulk of Greek or Cyrillic text.
+      if (byte >= 0xC2 && byte <= 0xDF && i < count && (bytes[i] & 0xC0) == 0x80) {
+        ++i;
+        continue;
+      }
       const Utf8Lead lead = Utf8LeadOf(byte);
       if (lead.continuations < 0) {
         broken_ = true;
