@@ -1,17 +1,20 @@
 // Loading a generated 1 MiB and 10 MiB test, beside a plain read of the same file
-// (the floor), and one statistics refresh on the 1 MiB test with every line typed.
+// (the floor); loading 1 MiB of French in the code page and of Russian in UTF-8; and
+// one statistics refresh on the 1 MiB test with every line typed.
 // Benchmark side; the core is linked as the programs link it.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "fakes/code_pages.h"
 #include "library/library_file.h"
 #include "prose.h"
 #include "results/counters.h"
@@ -23,21 +26,37 @@ namespace {
 constexpr std::int32_t kLineCapacity = 36;  // the example window's line capacity
 constexpr const char* kTestName = "Bench";
 
-// The generated libraries, one per size, made on first use and removed at exit.
+enum class Prose { English, FrenchCp1252, RussianUtf8 };
+
+// The generated libraries, one per language and size, made on first use and removed
+// at exit. Written byte for byte as Add Test stores a record (each LF as CR LF).
 class BenchLibraries {
  public:
   ~BenchLibraries() {
     std::error_code ignored;
     std::filesystem::remove_all(dir_, ignored);
   }
-  const std::string& Path(std::size_t mebibytes) {
-    auto found = paths_.find(mebibytes);
+  const std::string& Path(std::size_t mebibytes, Prose prose = Prose::English) {
+    const auto key = std::make_pair(prose, mebibytes);
+    auto found = paths_.find(key);
     if (found != paths_.end()) return found->second;
     std::filesystem::create_directories(dir_);
-    const std::string path = (dir_ / ("tests-" + std::to_string(mebibytes) + ".tst")).string();
-    std::filesystem::remove(path);
-    if (!AppendTest(path, kTestName, MakeProse(mebibytes << 20))) std::abort();
-    return paths_.emplace(mebibytes, path).first->second;
+    const std::string path = (dir_ / ("tests-" + std::to_string(static_cast<int>(prose)) + "-" +
+                                      std::to_string(mebibytes) + ".tst"))
+                                 .string();
+    const std::size_t bytes = mebibytes << 20;
+    const std::string text = prose == Prose::English        ? MakeProse(bytes)
+                             : prose == Prose::FrenchCp1252 ? MakeFrenchCp1252(bytes)
+                                                            : MakeRussianUtf8(bytes);
+    std::string record = std::string("\r\n~") + kTestName + "\r\n";
+    for (const char c : text) {
+      if (c == '\n') record += '\r';
+      record += c;
+    }
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << record;
+    if (!out) std::abort();
+    return paths_.emplace(key, path).first->second;
   }
   static BenchLibraries& Get() {
     static BenchLibraries libraries;
@@ -47,7 +66,7 @@ class BenchLibraries {
  private:
   std::filesystem::path dir_ = std::filesystem::temp_directory_path() /
                                ("keyrill-bench-" + std::to_string(std::random_device{}()));
-  std::map<std::size_t, std::string> paths_;
+  std::map<std::pair<Prose, std::size_t>, std::string> paths_;
 };
 
 struct LoadBuffers {
@@ -60,13 +79,13 @@ void FreeLines(LineList& lines) {
   lines.Clear();
 }
 
-void BM_LoadTest(benchmark::State& state) {
-  const std::string& path = BenchLibraries::Get().Path(static_cast<std::size_t>(state.range(0)));
+void LoadLibrary(benchmark::State& state, const std::string& path,
+                 const CodePage& codePage = fake::Cp1252()) {
   LoadBuffers buffers;
   LineList lines;
   for (auto _ : state) {
-    const LoadResult result =
-        LoadTest(path, kTestName, kLineCapacity, buffers.line.get(), buffers.carry.get(), lines);
+    const LoadResult result = LoadTest(path, codePage, kTestName, kLineCapacity, buffers.line.get(),
+                                       buffers.carry.get(), lines);
     benchmark::DoNotOptimize(result);
     state.PauseTiming();
     if (result != LoadResult::Loaded || lines.Empty()) state.SkipWithError("load failed");
@@ -76,7 +95,22 @@ void BM_LoadTest(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
                           static_cast<std::int64_t>(std::filesystem::file_size(path)));
 }
+
+void BM_LoadTest(benchmark::State& state) {
+  LoadLibrary(state, BenchLibraries::Get().Path(static_cast<std::size_t>(state.range(0))));
+}
 BENCHMARK(BM_LoadTest)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+void BM_LoadFrenchCp1252(benchmark::State& state) {
+  LoadLibrary(state, BenchLibraries::Get().Path(1, Prose::FrenchCp1252));
+}
+BENCHMARK(BM_LoadFrenchCp1252)->Unit(benchmark::kMillisecond);
+
+void BM_LoadRussianUtf8(benchmark::State& state) {
+  LoadLibrary(state, BenchLibraries::Get().Path(1, Prose::RussianUtf8),
+              fake::WindowsCodePage(1251));
+}
+BENCHMARK(BM_LoadRussianUtf8)->Unit(benchmark::kMillisecond);
 
 // The floor: the same file read in the reader's 64 KiB chunks with nothing done.
 void BM_PlainRead(benchmark::State& state) {
@@ -102,8 +136,8 @@ void BM_StatsRefresh(benchmark::State& state) {
   const std::string& path = BenchLibraries::Get().Path(1);
   LoadBuffers buffers;
   LineList lines;
-  if (LoadTest(path, kTestName, kLineCapacity, buffers.line.get(), buffers.carry.get(), lines) !=
-      LoadResult::Loaded) {
+  if (LoadTest(path, fake::Cp1252(), kTestName, kLineCapacity, buffers.line.get(),
+               buffers.carry.get(), lines) != LoadResult::Loaded) {
     state.SkipWithError("load failed");
     return;
   }

@@ -1,6 +1,6 @@
 // libFuzzer target: LoadTest on arbitrary file bytes at line capacities 2..80,
 // checked against the loader's own promises and the whole-file model. Fuzzing side.
-//   byte 0: the line capacity, 2 + byte % 79
+//   byte 0: the line capacity, 2 + byte % 79; byte / 79 picks the code page
 //   byte 1: which test to load: the n-th name of the file, or one not in it
 //   rest:   the file
 #include <cstdint>
@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/code_pages.h"
 #include "fuzz_file.h"
 #include "library_model.h"
 #include "run/loader.h"
@@ -33,7 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::int32_t capacity = 2 + data[0] % 79;
   const std::string raw(reinterpret_cast<const char*>(data + 2), size - 2);
   const std::string& path = keyrill::fuzz::WriteLibrary(raw);
-  const std::string view = keyrill::model::LogicalView(raw);
+  const keyrill::CodePage& codePage =
+      keyrill::fake::WindowsCodePage(keyrill::model::kCodePages[data[0] / 79]);
+  const std::string view = keyrill::model::LogicalView(raw, codePage);
   const std::vector<keyrill::model::Header> headers = keyrill::model::Headers(view);
 
   std::string name = "\x01 not a name";
@@ -51,8 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   auto lineBuffer = std::make_unique<char[]>(static_cast<std::size_t>(capacity));
   auto carryBuffer = std::make_unique<char[]>(static_cast<std::size_t>(capacity));
   keyrill::LineList lines;
-  const LoadResult result =
-      keyrill::LoadTest(path, name.c_str(), capacity, lineBuffer.get(), carryBuffer.get(), lines);
+  const LoadResult result = keyrill::LoadTest(path, codePage, name.c_str(), capacity,
+                                              lineBuffer.get(), carryBuffer.get(), lines);
 
   if (header == nullptr) {
     Check(result == LoadResult::NotFound, "a name not in the file was loaded");

@@ -1,7 +1,8 @@
 // libFuzzer target: the streaming reader, the name scan, FindTest and ListTestNames
-// on arbitrary file bytes, each compared with the whole-file model. Fuzzing side.
+// on arbitrary file bytes (UTF-8 and code-page files alike), each compared with the
+// whole-file model. Fuzzing side.
 //   byte 0: the reader's chunk size (below 32: 1..16 bytes; otherwise the real 64 KiB)
-//   byte 1: seeds the sequence of piece capacities
+//   byte 1: seeds the sequence of piece capacities; its top two bits pick the code page
 //   rest:   the file
 #include <cstdint>
 #include <cstdio>
@@ -9,12 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "fakes/code_pages.h"
 #include "fuzz_file.h"
 #include "library/library_file.h"
 #include "library_model.h"
 
 namespace {
 
+using keyrill::CodePage;
 using keyrill::TestFileReader;
 
 void Check(bool ok, const char* what) {
@@ -30,9 +33,9 @@ std::size_t ChunkSize(std::uint8_t selector) {
 }
 
 // Pieces of varied capacity, read until the end and a little past it.
-void CheckPieces(const std::string& path, const std::string& view, std::size_t chunk,
-                 std::uint32_t seed) {
-  TestFileReader reader(path, chunk);
+void CheckPieces(const std::string& path, const CodePage& codePage, const std::string& view,
+                 std::size_t chunk, std::uint32_t seed) {
+  TestFileReader reader(path, codePage, chunk);
   keyrill::model::Reader model{view};
   std::vector<char> buffer(130);
   int pastEnd = 0;
@@ -50,11 +53,12 @@ void CheckPieces(const std::string& path, const std::string& view, std::size_t c
   }
 }
 
-void CheckNames(const std::string& path, const std::string& view, std::size_t chunk) {
+void CheckNames(const std::string& path, const CodePage& codePage, const std::string& view,
+                std::size_t chunk) {
   const std::vector<keyrill::model::Header> headers = keyrill::model::Headers(view);
 
   std::vector<std::string> listed;
-  keyrill::ListTestNames(path, [&](const char* name) { listed.emplace_back(name); });
+  keyrill::ListTestNames(path, codePage, [&](const char* name) { listed.emplace_back(name); });
   Check(listed.size() == headers.size(), "number of names listed");
   for (std::size_t i = 0; i < headers.size() && i < listed.size(); ++i) {
     Check(listed[i] == headers[i].name, "name listed");
@@ -75,7 +79,7 @@ void CheckNames(const std::string& path, const std::string& view, std::size_t ch
         break;
       }
     }
-    TestFileReader reader(path, chunk);
+    TestFileReader reader(path, codePage, chunk);
     const bool found = keyrill::FindTest(reader, name.c_str());
     Check(found == (first < headers.size()), "FindTest result");
     if (!found) continue;
@@ -95,9 +99,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size < 2) return 0;
   const std::string raw(reinterpret_cast<const char*>(data + 2), size - 2);
   const std::string& path = keyrill::fuzz::WriteLibrary(raw);
-  const std::string view = keyrill::model::LogicalView(raw);
+  const CodePage& codePage =
+      keyrill::fake::WindowsCodePage(keyrill::model::kCodePages[data[1] >> 6]);
+  const std::string view = keyrill::model::LogicalView(raw, codePage);
   const std::size_t chunk = ChunkSize(data[0]);
-  CheckPieces(path, view, chunk, data[1]);
-  CheckNames(path, view, chunk);
+  CheckPieces(path, codePage, view, chunk, data[1]);
+  CheckNames(path, codePage, view, chunk);
   return 0;
 }

@@ -12,7 +12,7 @@ run_packages=(
 test_packages=(
   git clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev googletest
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils x11-xkb-utils xkb-data locales imagemagick
   libx11-dev libxtst-dev libxdamage-dev xterm gtypist
   g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine
@@ -39,4 +39,14 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   $SUDO apt-get update -qq
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# The language checks run the Qt program under these locales.
+if [ "${1:-test}" = test ]; then
+  for l in ru_RU pl_PL de_DE fr_FR; do
+    locale -a 2>/dev/null | grep -qix "$l.utf8" && continue
+    SUDO=""
+    [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+    $SUDO localedef -i "$l" -f UTF-8 "$l.UTF-8"
+  done
 fi

@@ -9,7 +9,7 @@
 namespace keyrill {
 
 void ListNames(const Program& program, const AddString& addString) {
-  ListTestNames(program.libraryPath, addString);
+  ListTestNames(program.libraryPath, program.codePage, addString);
 }
 
 void ChooseTest(Program& program, const char* name, bool redrawIdle) {
@@ -25,7 +25,7 @@ void ChooseTest(Program& program, const char* name, bool redrawIdle) {
 
 bool SaveTest(Program& program, std::string_view name, std::string_view text) {
   // The name box holds at most 47 characters; a longer name is cut as it would be.
-  return AppendTest(program.libraryPath, name.substr(0, kNameLimit), text);
+  return AppendTest(program.libraryPath, program.codePage, name.substr(0, kNameLimit), text);
 }
 
 const char* SaveFailedText(const Program& program) {

@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "library/durable_append.h"
+#include "library/utf8.h"
 
 namespace keyrill {
 
@@ -19,22 +20,54 @@ constexpr std::int32_t kPieceCapacity = kNameCapacity;  // 47 characters a piece
 constexpr std::size_t kMaxName = kNameCapacity - 1;     // 47
 constexpr char kEofMark = 0x1A;
 
+struct LibraryScan {
+  bool holdsEndMark = false;  // a record appended behind it could never be read
+  bool utf8 = false;          // by the reader's rule
+};
+
+LibraryScan ScanLibrary(const std::string& path) {
+  LibraryScan scan;
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                       &std::fclose);
+  if (!file) return scan;  // missing: nothing to hide the record, code-page bytes
+  constexpr std::size_t kChunk = 64 * 1024;
+  std::unique_ptr<unsigned char[]> chunk(new unsigned char[kChunk]);
+  Utf8Check check;
+  bool first = true;
+  bool bom = false;
+  for (;;) {
+    const std::size_t got = std::fread(chunk.get(), 1, kChunk, file.get());
+    if (got == 0) break;
+    if (first) {
+      bom = got >= sizeof kUtf8Bom && std::memcmp(chunk.get(), kUtf8Bom, sizeof kUtf8Bom) == 0;
+      first = false;
+    }
+    if (std::memchr(chunk.get(), kEofMark, got) != nullptr) {
+      scan.holdsEndMark = true;
+      return scan;
+    }
+    if (!bom) check.Feed(chunk.get(), got);
+  }
+  scan.utf8 = bom || (check.Valid() && check.SawNonAscii());
+  return scan;
+}
+
+// The record's bytes for a UTF-8 library: ASCII as it is, every other byte as the
+// UTF-8 of its character.
+std::string ToUtf8(const std::string& bytes, const CodePage& codePage) {
+  std::string utf8;
+  utf8.reserve(bytes.size() + bytes.size() / 2);
+  for (const char c : bytes) AppendUtf8(utf8, codePage.Character(static_cast<unsigned char>(c)));
+  return utf8;
+}
+
 }  // namespace
 
 bool HoldsEndMark(const std::string& path) {
   // Only a regular file is read: a device such as /dev/full gives zeros without end.
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return false;
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                       &std::fclose);
-  if (!file) return false;  // missing: nothing to hide the record
-  constexpr std::size_t kChunk = 64 * 1024;
-  std::unique_ptr<char[]> chunk(new char[kChunk]);
-  for (;;) {
-    const std::size_t got = std::fread(chunk.get(), 1, kChunk, file.get());
-    if (got == 0) return false;
-    if (std::memchr(chunk.get(), kEofMark, got) != nullptr) return true;
-  }
+  return ScanLibrary(path).holdsEndMark;
 }
 
 bool ReadNextTestName(TestFileReader& reader, TestName& name) {
@@ -70,19 +103,21 @@ bool FindTest(TestFileReader& reader, const char* wanted) {
   return false;
 }
 
-void ListTestNames(const std::string& path, const AddString& addString) {
-  TestFileReader reader(path);
+void ListTestNames(const std::string& path, const CodePage& codePage, const AddString& addString) {
+  TestFileReader reader(path, codePage);
   TestName name{};
   while (ReadNextTestName(reader, name)) addString(name.data());
 }
 
-bool AppendTest(const std::string& path, std::string_view name, std::string_view text) {
+bool AppendTest(const std::string& path, const CodePage& codePage, std::string_view name,
+                std::string_view text) {
   // Only a regular file is ever read back (a device such as /dev/null would take the
   // record and keep nothing), and nothing behind an end mark is.
   std::error_code error;
   const auto status = std::filesystem::status(path, error);
   if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) return false;
-  if (HoldsEndMark(path)) return false;
+  const LibraryScan scan = ScanLibrary(path);
+  if (scan.holdsEndMark) return false;
 
   std::string record;
   record.reserve(3 + kMaxName + 2 + text.size() + text.size() / 8);
@@ -101,6 +136,7 @@ bool AppendTest(const std::string& path, std::string_view name, std::string_view
     if (c == '\n') record += '\r';
     record += c;
   }
+  if (scan.utf8) record = ToUtf8(record, codePage);
   return AppendDurably(path, record.data(), record.size());
 }
 

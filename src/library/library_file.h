@@ -24,7 +24,7 @@ bool FindTest(TestFileReader& reader, const char* wanted);
 using AddString = std::function<void(const char* name)>;
 
 // Adds every name of the library, in file order, duplicates and empty names kept.
-void ListTestNames(const std::string& path, const AddString& addString);
+void ListTestNames(const std::string& path, const CodePage& codePage, const AddString& addString);
 
 // Whether the file already holds the end mark 0x1A: a record appended behind it
 // could never be read, so AppendTest refuses to write one.
@@ -32,7 +32,11 @@ bool HoldsEndMark(const std::string& path);
 
 // Appends one record (CR LF "~" name CR LF text, each LF of the text stored as
 // CR LF) with a single append write, flushed to the disk. Returns whether the
-// whole record is stored where a reader will see it.
-bool AppendTest(const std::string& path, std::string_view name, std::string_view text);
+// whole record is stored where a reader will see it. Name and text are code-page
+// bytes; they are written in UTF-8 when the library is a UTF-8 file (the reader's
+// rule), so that the editor that wrote it keeps reading it, and as they are when
+// the library is in the code page, empty or missing.
+bool AppendTest(const std::string& path, const CodePage& codePage, std::string_view name,
+                std::string_view text);
 
 }  // namespace keyrill

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "program/clock_source.h"
+#include "program/code_page.h"
 #include "program/constants.h"
 #include "program/host.h"
 #include "program/line_list.h"
@@ -40,7 +41,7 @@ struct TypedTotals {
 };
 
 struct Program {
-  Program(Surface& surface, Host& host, ClockSource& clockSource,
+  Program(Surface& surface, Host& host, ClockSource& clockSource, const CodePage& codePage,
           std::string libraryPath = kLibraryFileName);
   ~Program();  // frees the lines of a run still in progress
   Program(const Program&) = delete;
@@ -49,6 +50,9 @@ struct Program {
   Surface& surface;
   Host& host;
   ClockSource& clockSource;
+  // The platform's code page, fixed at start: what each byte the core handles stands
+  // for, and how a UTF-8 library is read and appended to.
+  const CodePage codePage;
   std::string libraryPath;
 
   LineList lines;

@@ -11,8 +11,8 @@
 
 namespace keyrill::qt {
 
-BackBufferView::BackBufferView(const QImage& image, QWidget* parent)
-    : QWidget(parent), image_(image) {
+BackBufferView::BackBufferView(const QImage& image, const CodePage& codePage, QWidget* parent)
+    : QWidget(parent), image_(image), codePage_(codePage) {
   // Every pixel is painted from the image (or white past its edge): no erase first.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_InputMethodEnabled);
@@ -62,13 +62,13 @@ void BackBufferView::Send(const std::vector<int>& codes) {
 }
 
 void BackBufferView::keyPressEvent(QKeyEvent* event) {
-  Send(CodesForKey(event->key(), event->modifiers(), event->text()));
+  Send(CodesForKey(event->key(), event->modifiers(), event->text(), codePage_));
   PaintMarked();
   event->accept();
 }
 
 void BackBufferView::inputMethodEvent(QInputMethodEvent* event) {
-  Send(CodesForCommit(event->commitString()));
+  Send(CodesForCommit(event->commitString(), codePage_));
   PaintMarked();
   event->accept();
 }

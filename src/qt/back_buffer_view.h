@@ -8,11 +8,14 @@
 #include <QWidget>
 #include <functional>
 
+#include "program/code_page.h"
+
 namespace keyrill::qt {
 
 class BackBufferView final : public QWidget {
  public:
-  BackBufferView(const QImage& image, QWidget* parent);
+  // Keys become bytes of codePage, which must outlive the view.
+  BackBufferView(const QImage& image, const CodePage& codePage, QWidget* parent);
 
   // Where character codes go (the router's OnChar).
   void SetCharHandler(std::function<void(int code)> handler) { onChar_ = std::move(handler); }
@@ -43,6 +46,7 @@ class BackBufferView final : public QWidget {
   void PaintMarked();
 
   const QImage& image_;
+  const CodePage& codePage_;
   std::function<void(int)> onChar_;
   std::function<void(const QRegion&)> onPainted_;
   QRegion marked_;  // marked and not yet painted

@@ -10,7 +10,7 @@
 #include "app/dialog_actions.h"
 #include "app/resource_ids.h"
 #include "library/text_mode_reader.h"
-#include "qt/cp1252.h"
+#include "qt/code_page_text.h"
 #include "qt/dialog_geometry.h"
 #include "qt/name_list.h"
 #include "qt/text_box.h"
@@ -57,7 +57,7 @@ TestEntryDialog::TestEntryDialog(Program& program, QWidget& mainWindow, EntryKin
     list_->SetDoubleClickHandler([this] {
       const std::optional<std::string> name = list_->SelectedName();
       ChooseTest(program_, name ? name->c_str() : nullptr, false);
-      name_->setText(DecodeBytes(program_.SelectedTest.data()));
+      name_->setText(DecodeBytes(program_.SelectedTest.data(), program_.codePage));
     });
     // The template's order: Update, text, name, list; Update has the focus first.
     setTabOrder(button_, text_);
@@ -83,8 +83,8 @@ void TestEntryDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void TestEntryDialog::Save() {
-  const std::string name = EncodeText(name_->text());
-  const std::string text = text_->TextBytes();
+  const std::string name = EncodeText(name_->text(), program_.codePage);
+  const std::string text = text_->TextBytes(program_.codePage);
   if (SaveTest(program_, name, text)) {
     done(0);
     return;

@@ -6,20 +6,22 @@
 #include <algorithm>
 #include <cstring>
 
-#include "qt/cp1252.h"
-
 namespace keyrill::qt {
 
-Glyph GlyphForByte(unsigned char byte) {
+Glyph GlyphForByte(unsigned char byte, const CodePage& codePage) {
   if (byte == 0x0D) return {GlyphKind::Blank, {}};
   if (byte < 0x20 || byte == 0x7F) {
     QString caret(QLatin1Char('^'));
     caret.append(QLatin1Char(static_cast<char>(byte ^ 0x40)));
     return {GlyphKind::Caret, caret};
   }
-  const char16_t ch = DecodeCp1252(byte);
-  if (ch >= 0x80 && ch <= 0x9F) return {GlyphKind::Character, QString(QChar(0xFFFD))};
-  return {GlyphKind::Character, QString(QChar(ch))};
+  const char32_t character = codePage.Character(byte);
+  const QChar::Category category = QChar::category(character);
+  if (category == QChar::Other_Control || category == QChar::Other_PrivateUse ||
+      category == QChar::Other_NotAssigned) {
+    return {GlyphKind::Character, QString(QChar(0xFFFD))};
+  }
+  return {GlyphKind::Character, QString::fromUcs4(&character, 1)};
 }
 
 QFont ImageSurface::FixedFont(int pixelSize) {
@@ -61,8 +63,11 @@ void ImageSurface::MakeCaretFont(CellFont& cell) {
   cell.caretReady = true;
 }
 
-ImageSurface::ImageSurface(CellCache cache)
-    : text_(MakeCellFont(24)), stats_(MakeCellFont(PixelSizeForCell(16))), cache_(cache) {}
+ImageSurface::ImageSurface(const CodePage& codePage, CellCache cache)
+    : codePage_(codePage),
+      text_(MakeCellFont(24)),
+      stats_(MakeCellFont(PixelSizeForCell(16))),
+      cache_(cache) {}
 
 void ImageSurface::Create(int width, int height, qreal devicePixelRatio) {
   const int pixelWidth = qRound(width * devicePixelRatio);
@@ -103,7 +108,7 @@ Font ImageSurface::UseFont(Font font) {
 }
 
 void ImageSurface::PaintGlyph(QPainter& painter, CellFont& cell, int x, int y, unsigned char byte) {
-  const Glyph glyph = GlyphForByte(byte);
+  const Glyph glyph = GlyphForByte(byte, codePage_);
   painter.setClipRect(QRect(x, y, cell.cellWidth, cell.cellHeight));
   switch (glyph.kind) {
     case GlyphKind::Blank:

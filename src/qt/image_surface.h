@@ -9,6 +9,7 @@
 #include <QString>
 #include <array>
 
+#include "program/code_page.h"
 #include "program/host.h"
 
 class QPainter;
@@ -19,19 +20,20 @@ namespace keyrill::qt {
 // never typed: the line advances before the caret reaches it) is a blank cell;
 // other control codes, which only a mistaken keystroke puts in the typed text,
 // are shown in caret notation ("^J" for Ctrl+J, "^[" for Escape) in small type
-// inside their one cell; the five bytes Windows-1252 leaves undefined show "\uFFFD".
+// inside their one cell; a byte the code page leaves undefined shows "\uFFFD".
 enum class GlyphKind { Blank, Caret, Character };
 struct Glyph {
   GlyphKind kind;
   QString text;
 };
-Glyph GlyphForByte(unsigned char byte);
+Glyph GlyphForByte(unsigned char byte, const CodePage& codePage);
 
 class ImageSurface final : public Surface {
  public:
   // Off: every byte and fill is painted every time, as a check of the fast path.
   enum class CellCache { On, Off };
-  explicit ImageSurface(CellCache cache = CellCache::On);
+  // Bytes are drawn as characters of codePage, which must outlive the surface.
+  explicit ImageSurface(const CodePage& codePage, CellCache cache = CellCache::On);
 
   // Makes the image of the client size, white, at the given device pixel ratio.
   void Create(int width, int height, qreal devicePixelRatio);
@@ -70,7 +72,7 @@ class ImageSurface final : public Surface {
   static CellFont MakeCellFont(int pixelSize);
   CellFont& Selected() { return selected_ == Font::Text ? text_ : stats_; }
   // Draws one byte's glyph in the cell at (x, y), already white, clipped to it.
-  static void PaintGlyph(QPainter& painter, CellFont& cell, int x, int y, unsigned char byte);
+  void PaintGlyph(QPainter& painter, CellFont& cell, int x, int y, unsigned char byte);
   static void MakeCaretFont(CellFont& cell);
   const QImage& CellImage(CellFont& cell, unsigned char byte);
   // The device pixel ratio when it is whole and cells are copied, else 0: then
@@ -79,6 +81,7 @@ class ImageSurface final : public Surface {
   // Copies a cell image's pixels to (x, y), cut at the back buffer's edges.
   void CopyCell(const QImage& cellImage, int x, int y);
 
+  const CodePage& codePage_;
   QImage image_;
   CellFont text_;
   CellFont stats_;

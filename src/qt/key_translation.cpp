@@ -1,23 +1,22 @@
 // Key presses and committed text to character codes. Platform side (Qt).
 #include "qt/key_translation.h"
 
-#include "qt/cp1252.h"
+#include "qt/code_page_text.h"
 
 namespace keyrill::qt {
 
-std::vector<int> CodesForCommit(const QString& commit) {
+std::vector<int> CodesForCommit(const QString& commit, const CodePage& codePage) {
   std::vector<int> codes;
-  for (qsizetype i = 0; i < commit.size(); ++i) {
-    const QChar ch = commit.at(i);
-    if (ch.isSurrogate()) continue;  // outside the code page, both halves
-    const int byte = EncodeCp1252(ch.unicode());
+  for (qsizetype i = 0; i < commit.size();) {
+    const int byte = EncodeCharacter(commit, i, codePage);
     if (byte < 0x20 || byte == 0x7F) continue;  // -1 (no byte) or a control character
     codes.push_back(byte);
   }
   return codes;
 }
 
-std::vector<int> CodesForKey(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+std::vector<int> CodesForKey(int key, Qt::KeyboardModifiers modifiers, const QString& text,
+                             const CodePage& codePage) {
   const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
   const bool alt = modifiers.testFlag(Qt::AltModifier);
   // Alt alone makes system characters; Ctrl+Alt is AltGr on Windows keyboards and
@@ -65,7 +64,7 @@ std::vector<int> CodesForKey(int key, Qt::KeyboardModifiers modifiers, const QSt
         return {};
     }
   }
-  return CodesForCommit(text);
+  return CodesForCommit(text, codePage);
 }
 
 }  // namespace keyrill::qt

@@ -9,6 +9,8 @@
 //                                                                   main_window.cpp
 //  [x] Back buffer: a QImage with the device pixel ratio; paint events copy only
 //      the dirty rectangle.                   image_surface.cpp, back_buffer_view.cpp
+//  [x] The locale's code page, its table from iconv, handed to the core.
+//                                                               locale_code_page.cpp
 //  [x] Characters from key presses and input-method commits as the code page's
 //      bytes, control codes as a Win32 window would see them.  key_translation.cpp
 //  [x] Timers 1 (cursor) and 2 (statistics) as QTimers.            main_window.cpp
@@ -32,8 +34,9 @@
 #include "app/commands.h"
 #include "app/router.h"
 #include "qt/back_buffer_view.h"
-#include "qt/cp1252.h"
+#include "qt/code_page_text.h"
 #include "qt/entry_dialog.h"
+#include "qt/locale_code_page.h"
 #include "qt/report_dialog.h"
 #include "qt/select_test_dialog.h"
 #include "run/screen.h"
@@ -41,8 +44,10 @@
 namespace keyrill::qt {
 
 MainWindow::MainWindow(const std::function<QImage()>& icon)
-    : program_(surface_, *this, clock_, kLibraryFileName),
-      view_(new BackBufferView(surface_.image(), this)) {
+    : codePage_(MakeCodePage(CodePageFromEnvironment())),
+      surface_(codePage_),
+      program_(surface_, *this, clock_, codePage_, kLibraryFileName),
+      view_(new BackBufferView(surface_.image(), codePage_, this)) {
   setObjectName(QString::fromLatin1(kWindowClass));
   setWindowTitle(QString::fromLatin1(kWindowTitle));
   setWindowIcon(QIcon(QPixmap::fromImage(icon())));
@@ -150,8 +155,8 @@ void MainWindow::ShowReport(const ReportTexts& texts) {
 }
 
 void MainWindow::FatalError(const char* text) {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Error"), DecodeBytes(text), QMessageBox::Ok,
-                  this);
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Error"), DecodeBytes(text, codePage_),
+                  QMessageBox::Ok, this);
   box.exec();
   std::exit(1);
 }

@@ -54,6 +54,7 @@ class MainWindow final : public QMainWindow, public Host {
   void CreateAccelerators();
   void MeasureClientArea();
 
+  const CodePage codePage_;  // first: the surface and the view hold on to it
   ImageSurface surface_;
   SteadyClock clock_;
   Program program_;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/dialog_actions.h"
-#include "qt/cp1252.h"
+#include "qt/code_page_text.h"
 
 namespace keyrill::qt {
 namespace {
@@ -29,8 +29,8 @@ void TestNameList::Fill(const Program& program) {
     QString text;
   };
   std::vector<Entry> entries;
-  ListNames(program, [&entries](const char* name) {
-    entries.push_back({name, DecodeBytes(name)});
+  ListNames(program, [&entries, &program](const char* name) {
+    entries.push_back({name, DecodeBytes(name, program.codePage)});
   });
   // The user's locale decides the order, as a sorted Windows list box does ("Ecole"
   // with the E's, not after "Zulu"). Stable, so names that compare equal keep their

@@ -6,7 +6,7 @@
 #include <QMimeData>
 #include <QTextBlock>
 
-#include "qt/cp1252.h"
+#include "qt/code_page_text.h"
 
 namespace keyrill::qt {
 namespace {
@@ -70,10 +70,10 @@ void TestTextBox::insertFromMimeData(const QMimeData* source) {
   ensureCursorVisible();
 }
 
-std::string TestTextBox::TextBytes() const {
+std::string TestTextBox::TextBytes(const CodePage& codePage) const {
   const QString text = NormaliseBreaks(document()->toRawText());
   std::string bytes;
-  for (char byte : EncodeText(text)) {
+  for (char byte : EncodeText(text, codePage)) {
     if (byte == '\n') bytes.push_back('\r');
     bytes.push_back(byte);
   }

@@ -8,14 +8,16 @@
 #include <QPlainTextEdit>
 #include <string>
 
+#include "program/code_page.h"
+
 namespace keyrill::qt {
 
 class TestTextBox final : public QPlainTextEdit {
  public:
   explicit TestTextBox(QWidget* parent);
 
-  // The content as bytes: Windows-1252, lines separated by CR LF.
-  std::string TextBytes() const;
+  // The content as bytes of the code page, lines separated by CR LF.
+  std::string TextBytes(const CodePage& codePage) const;
   // How many lines the box shows, and so holds.
   int VisibleLines() const;
 

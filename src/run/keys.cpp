@@ -71,9 +71,9 @@ void FinishRun(Program& program) {
 
 void BeginTest(Program& program) {
   LineList& lines = program.lines;
-  const LoadResult result =
-      LoadTest(program.libraryPath, program.SelectedTest.data(), program.layout.LineCapacity,
-               program.LineBuffer.get(), program.CarryBuffer.get(), lines);
+  const LoadResult result = LoadTest(program.libraryPath, program.codePage,
+                                     program.SelectedTest.data(), program.layout.LineCapacity,
+                                     program.LineBuffer.get(), program.CarryBuffer.get(), lines);
   if (result == LoadResult::WordTooLarge) {
     // A real host never returns from this; one that does gets an idle program back
     // without the half-loaded lines.

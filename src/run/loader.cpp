@@ -32,12 +32,13 @@ void AppendLine(LineList& lines, const char* text, std::int32_t lineCapacity) {
 
 }  // namespace
 
-LoadResult LoadTest(const std::string& libraryPath, const char* testName, std::int32_t lineCapacity,
-                    char* lineBuffer, char* carryBuffer, LineList& lines) {
+LoadResult LoadTest(const std::string& libraryPath, const CodePage& codePage, const char* testName,
+                    std::int32_t lineCapacity, char* lineBuffer, char* carryBuffer,
+                    LineList& lines) {
   // A display line must hold at least one character.
   if (lineCapacity < 2) return LoadResult::NotFound;
 
-  TestFileReader reader(libraryPath);
+  TestFileReader reader(libraryPath, codePage);
   if (!FindTest(reader, testName)) return LoadResult::NotFound;
 
   const auto full = static_cast<std::size_t>(lineCapacity) - 1;

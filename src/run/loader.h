@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "program/code_page.h"
 #include "program/line_list.h"
 
 namespace keyrill {
@@ -22,7 +23,8 @@ inline constexpr const char* kWordTooLarge = "Word too large for the window.";
 // each display line holds at most lineCapacity - 1 characters. lineBuffer and
 // carryBuffer hold lineCapacity bytes each. Leaves the cursor on the first line.
 // On WordTooLarge the lines made so far stay in the list, the cursor on the sentinel.
-LoadResult LoadTest(const std::string& libraryPath, const char* testName, std::int32_t lineCapacity,
-                    char* lineBuffer, char* carryBuffer, LineList& lines);
+LoadResult LoadTest(const std::string& libraryPath, const CodePage& codePage, const char* testName,
+                    std::int32_t lineCapacity, char* lineBuffer, char* carryBuffer,
+                    LineList& lines);
 
 }  // namespace keyrill

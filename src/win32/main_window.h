@@ -7,6 +7,7 @@
 
 #include "program/program.h"
 #include "results/clock.h"
+#include "win32/ansi_code_page.h"
 #include "win32/gdi_surface.h"
 #include "win32/win32_host.h"
 
@@ -17,7 +18,7 @@ namespace keyrill::win32 {
 // CreateWindowExA returns and keeps it until the message loop has ended.
 struct MainWindow {
   MainWindow(HWND window, HINSTANCE instance)
-      : surface(window), host(window, instance), program(surface, host, clock) {}
+      : surface(window), host(window, instance), program(surface, host, clock, AnsiCodePage()) {}
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 

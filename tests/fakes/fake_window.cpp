@@ -7,6 +7,7 @@
 
 #include "app/dialog_actions.h"
 #include "app/router.h"
+#include "code_pages.h"
 #include "run/screen.h"
 
 namespace keyrill::fake {
@@ -59,9 +60,9 @@ std::vector<std::string> TargetLines(LineList& lines) {
   return texts;
 }
 
-FakeWindow::FakeWindow(WindowSize size)
+FakeWindow::FakeWindow(WindowSize size, const CodePage& codePage)
     : surface(size.clientWidth, size.clientHeight, size.textCell, size.statsCell),
-      program(surface, host, clock, (dir_.Path() / "tests.tst").string()) {
+      program(surface, host, clock, codePage, (dir_.Path() / "tests.tst").string()) {
   host.program = &program;
   MeasureLayout(program, size.clientWidth, size.clientHeight);
 }

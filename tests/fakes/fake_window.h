@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "code_pages.h"
 #include "program/program.h"
 #include "recording_host.h"
 #include "recording_surface.h"
@@ -54,7 +55,7 @@ struct WindowSize {
 
 class FakeWindow {
  public:
-  explicit FakeWindow(WindowSize size = {});
+  explicit FakeWindow(WindowSize size = {}, const CodePage& codePage = Cp1252());
   FakeWindow(const FakeWindow&) = delete;
   FakeWindow& operator=(const FakeWindow&) = delete;
 

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "child_process.h"
+#include "fakes/code_pages.h"
 #include "library/library_file.h"
 #include "library_files.h"
 
@@ -110,7 +111,7 @@ bool ParseName(const std::string& name, ParsedName& parsed) {
 int RunWriter(const std::string& library, int writer) {
   for (int record = 0; record < kRecordsEach; ++record) {
     const std::string text = MakeText(writer, record);
-    if (!AppendTest(library, MakeName(writer, record, text), text)) {
+    if (!AppendTest(library, fake::Cp1252(), MakeName(writer, record, text), text)) {
       std::fprintf(stderr, "writer %d: append %d failed\n", writer, record);
       return 1;
     }
@@ -128,7 +129,7 @@ int RunLister(const std::string& library, const std::string& stopFile) {
     const bool last = std::filesystem::exists(stopFile);
     std::set<std::string> seen;
     bool wellFormed = true;
-    ListTestNames(library, [&](const char* name) {
+    ListTestNames(library, fake::Cp1252(), [&](const char* name) {
       ParsedName parsed;
       const bool known = ParseName(name, parsed) || std::string(name) == kSeedName;
       if (!known || !seen.insert(name).second) {
@@ -210,7 +211,8 @@ TEST(ConcurrentAppend, FourWritersAndAListerKeepEveryRecordWhole) {
   EXPECT_GE(longest, 60u * 1024);
   EXPECT_LE(longest, 64u * 1024);
 
-  ASSERT_TRUE(AppendTest(library, kSeedName, "the lister starts on a non-empty library"));
+  ASSERT_TRUE(
+      AppendTest(library, fake::Cp1252(), kSeedName, "the lister starts on a non-empty library"));
 
   ASSERT_TRUE(kRolesRegistered);
   ChildProcess lister({"lister", library, stopFile});
@@ -230,7 +232,7 @@ TEST(ConcurrentAppend, FourWritersAndAListerKeepEveryRecordWhole) {
   EXPECT_EQ(lister.Wait(), 0) << "lister";
 
   // Every record once, whole, and in its writer's order.
-  TestFileReader reader(library);
+  TestFileReader reader(library, fake::Cp1252());
   std::vector<Record> records = ReadRecords(reader, false);
   ASSERT_EQ(records.size(), 1u + kWriters * kRecordsEach);
   EXPECT_EQ(records[0].name, kSeedName);
@@ -250,7 +252,7 @@ TEST(ConcurrentAppend, FourWritersAndAListerKeepEveryRecordWhole) {
 
   // ListTestNames sees the same names in the same order.
   std::vector<std::string> listed;
-  ListTestNames(library, [&](const char* name) { listed.emplace_back(name); });
+  ListTestNames(library, fake::Cp1252(), [&](const char* name) { listed.emplace_back(name); });
   ASSERT_EQ(listed.size(), records.size() + 1);
   for (std::size_t i = 0; i < records.size(); ++i) {
     if (listed[i + 1] != records[i].name) {
@@ -265,7 +267,7 @@ TEST(ConcurrentAppend, FourWritersAndAListerKeepEveryRecordWhole) {
   for (std::size_t i = 0; i < records.size(); i += 97) sample.push_back(i);
   sample.push_back(records.size() - 1);
   for (const std::size_t i : sample) {
-    TestFileReader finder(library);
+    TestFileReader finder(library, fake::Cp1252());
     ASSERT_TRUE(FindTest(finder, records[i].name.c_str())) << records[i].name;
     const std::vector<Record> found = ReadRecords(finder, true);
     ASSERT_EQ(found.size(), 1u);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/code_pages.h"
 #include "library/library_file.h"
 #include "library_files.h"
 
@@ -33,8 +34,8 @@ TEST(DurableAppend, AShortWriteIsTakenBackAndTold) {
     SCOPED_TRACE(c.what);
     TempDir dir;
     const std::string library = dir.Library();
-    ASSERT_TRUE(AppendTest(library, "One", "first\nsecond"));
-    ASSERT_TRUE(AppendTest(library, "Two", "third"));
+    ASSERT_TRUE(AppendTest(library, fake::Cp1252(), "One", "first\nsecond"));
+    ASSERT_TRUE(AppendTest(library, fake::Cp1252(), "Two", "third"));
     const std::string before = ReadBytes(library);
 
     EXPECT_FALSE(AppendDurably(library, record.data(), record.size(), AppendFault{c.limit}));

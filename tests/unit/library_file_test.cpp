@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/code_pages.h"
 #include "library_files.h"
 
 namespace keyrill {
@@ -21,14 +22,14 @@ using files::WriteBytes;
 
 std::vector<std::string> Names(const std::string& path) {
   std::vector<std::string> names;
-  ListTestNames(path, [&](const char* name) { names.emplace_back(name); });
+  ListTestNames(path, fake::Cp1252(), [&](const char* name) { names.emplace_back(name); });
   return names;
 }
 
 // The logical text of the first test of that name: its lines joined by LF, up to
 // the next header line or the end of the file. nullopt when it is not found.
 std::optional<std::string> TextOf(const std::string& path, const std::string& name) {
-  TestFileReader reader(path);
+  TestFileReader reader(path, fake::Cp1252());
   if (!FindTest(reader, name.c_str())) return std::nullopt;
   std::string text;
   std::vector<char> piece(1 << 20);
@@ -48,12 +49,12 @@ const std::string kExampleBytes = "\r\n~Short\r\nhello world\r\r\nsecond line";
 
 TEST(AppendTest, WritesTheExampleRecordExactly) {
   TempDir dir;
-  ASSERT_TRUE(AppendTest(dir.Library(), "Short", kExampleText));
+  ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), "Short", kExampleText));
   EXPECT_EQ(ReadBytes(dir.Library()), kExampleBytes);
   EXPECT_EQ(ReadBytes(dir.Library()).size(), 35u);
 
   // Read back: an empty line, the header, a line ending in CR, a line without.
-  TestFileReader reader(dir.Library());
+  TestFileReader reader(dir.Library(), fake::Cp1252());
   std::vector<std::string> lines;
   char piece[64];
   while (!reader.AtEnd()) {
@@ -86,8 +87,8 @@ TEST(AppendTest, RecordsFollowEachOtherAsTheTextBoxGaveThem) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     TempDir dir;
-    ASSERT_TRUE(AppendTest(dir.Library(), "First", c.text));
-    ASSERT_TRUE(AppendTest(dir.Library(), "Second", "x"));
+    ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), "First", c.text));
+    ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), "Second", "x"));
     EXPECT_EQ(ReadBytes(dir.Library()), "\r\n~First\r\n" + c.bytes + "\r\n~Second\r\nx");
     EXPECT_EQ(TextOf(dir.Library(), "First"), c.readBack);
     EXPECT_EQ(TextOf(dir.Library(), "Second"), "x");
@@ -117,7 +118,7 @@ TEST(AppendTest, NameIsOneLineOfAtMost47Bytes) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     TempDir dir;
-    ASSERT_TRUE(AppendTest(dir.Library(), c.name, "t"));
+    ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), c.name, "t"));
     EXPECT_EQ(ReadBytes(dir.Library()), "\r\n~" + c.stored + "\r\nt");
     EXPECT_EQ(Names(dir.Library()), std::vector<std::string>{c.stored});
   }
@@ -131,7 +132,8 @@ TEST(ListTestNames, ListsEveryNameInFileOrder) {
       {"a", "first a"},  {"A", "upper"},    {"a", "second a"}, {"", "nameless"},
       {k47, "after 47"}, {k46, "after 46"}, {"a b", "spaced"},
   };
-  for (const auto& [name, text] : tests) ASSERT_TRUE(AppendTest(dir.Library(), name, text));
+  for (const auto& [name, text] : tests)
+    ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), name, text));
   EXPECT_EQ(Names(dir.Library()), (std::vector<std::string>{"a", "A", "a", "", k47, k46, "a b"}));
 
   // FindTest stops at the first of a name and leaves the reader on its first line.
@@ -206,17 +208,17 @@ TEST(ListTestNames, ReadsHandMadeFiles) {
 // and the file stays as it was.
 TEST(AppendTest, RefusesToWriteBehindAnEndMark) {
   TempDir dir;
-  ASSERT_TRUE(AppendTest(dir.Library(), "A", "a"));
+  ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), "A", "a"));
   const std::string before = ReadBytes(dir.Library()) + "\x1A";
   WriteBytes(dir.Library(), before);
-  EXPECT_FALSE(AppendTest(dir.Library(), "B", "b"));
+  EXPECT_FALSE(AppendTest(dir.Library(), fake::Cp1252(), "B", "b"));
   EXPECT_EQ(ReadBytes(dir.Library()), before);
   EXPECT_EQ(Names(dir.Library()), std::vector<std::string>{"A"});
 
   // The end mark far from the start, past the first 64 KiB.
   TempDir far;
   WriteBytes(far.Library(), "\r\n~A\r\n" + std::string(200 * 1024, 'a') + "\x1A");
-  EXPECT_FALSE(AppendTest(far.Library(), "B", "b"));
+  EXPECT_FALSE(AppendTest(far.Library(), fake::Cp1252(), "B", "b"));
 }
 
 TEST(AppendTest, ReportsAFileThatCannotBeWritten) {
@@ -233,7 +235,7 @@ TEST(AppendTest, ReportsAFileThatCannotBeWritten) {
     SCOPED_TRACE(c.what);
     TempDir dir;
     if (c.makeDirectory) std::filesystem::create_directory(dir.File(c.relative));
-    EXPECT_FALSE(AppendTest(dir.File(c.relative), "T", "text"));
+    EXPECT_FALSE(AppendTest(dir.File(c.relative), fake::Cp1252(), "T", "text"));
     EXPECT_TRUE(Names(dir.File(c.relative)).empty());
   }
 }
@@ -242,10 +244,10 @@ TEST(AppendTest, ReportsAFileThatCannotBeWritten) {
 // harms the records before it.
 TEST(AppendTest, TornLastRecordLeavesEarlierRecordsWhole) {
   TempDir dir;
-  ASSERT_TRUE(AppendTest(dir.Library(), "One", "first text\r\nline two"));
-  ASSERT_TRUE(AppendTest(dir.Library(), "Two", "second"));
+  ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), "One", "first text\r\nline two"));
+  ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), "Two", "second"));
   const std::string whole = ReadBytes(dir.Library());
-  ASSERT_TRUE(AppendTest(dir.Library(), "Three", "third text\r\n\r\nend"));
+  ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), "Three", "third text\r\n\r\nend"));
   const std::string all = ReadBytes(dir.Library());
 
   std::vector<std::string> damaged;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/code_pages.h"
 #include "library_files.h"
 
 namespace keyrill {
@@ -21,7 +22,7 @@ using files::WriteBytes;
 // capacity larger than any line, so every piece ends at an LF or the end.
 std::string LogicalView(const std::string& path,
                         std::size_t chunkSize = TestFileReader::kDefaultChunk) {
-  TestFileReader reader(path, chunkSize);
+  TestFileReader reader(path, fake::Cp1252(), chunkSize);
   std::string view;
   std::vector<char> piece(1 << 20);
   while (!reader.AtEnd()) {
@@ -105,7 +106,7 @@ TEST(TestFileReader, PieceSemantics) {
     SCOPED_TRACE(c.what);
     TempDir dir;
     WriteBytes(dir.Library(), c.raw);
-    TestFileReader reader(dir.Library());
+    TestFileReader reader(dir.Library(), fake::Cp1252());
     for (std::size_t i = 0; i < c.reads.size(); ++i) {
       SCOPED_TRACE(i);
       std::vector<char> buffer(static_cast<std::size_t>(c.reads[i].capacity), '#');
@@ -142,7 +143,7 @@ TEST(TestFileReader, ChunkBoundariesChangeNothing) {
 
 TEST(TestFileReader, MissingFileIsCreatedEmptyAndReadsAsEnded) {
   TempDir dir;
-  TestFileReader reader(dir.Library());
+  TestFileReader reader(dir.Library(), fake::Cp1252());
   char piece[8] = "#######";
   reader.ReadPiece(piece, 8);
   EXPECT_STREQ(piece, "");
@@ -153,7 +154,7 @@ TEST(TestFileReader, MissingFileIsCreatedEmptyAndReadsAsEnded) {
 TEST(TestFileReader, ExistingFileIsNeverTruncated) {
   TempDir dir;
   WriteBytes(dir.Library(), "keep\r\nme");
-  { TestFileReader reader(dir.Library()); }
+  { TestFileReader reader(dir.Library(), fake::Cp1252()); }
   EXPECT_EQ(ReadBytes(dir.Library()), "keep\r\nme");
 }
 
@@ -172,7 +173,7 @@ TEST(TestFileReader, UnreadableLibraryReadsAsEnded) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    TestFileReader reader(c.path);
+    TestFileReader reader(c.path, fake::Cp1252());
     char piece[8];
     reader.ReadPiece(piece, 8);
     EXPECT_STREQ(piece, "");

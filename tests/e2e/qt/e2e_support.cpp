@@ -10,6 +10,7 @@
 
 #include "qt/back_buffer_view.h"
 #include "qt/image_surface.h"
+#include "qt/locale_code_page.h"
 
 namespace keyrill::qt::test {
 
@@ -144,7 +145,8 @@ QRgb PixelAt(const QImage& image, int x, int y) {
 bool ShowsText(const QImage& image, Font font, int x, int y, const std::string& text) {
   const qreal ratio = image.devicePixelRatio();
   const QSize logical = image.deviceIndependentSize().toSize();
-  ImageSurface surface;
+  const CodePage codePage = MakeCodePage(CodePageFromEnvironment());
+  ImageSurface surface(codePage);
   surface.Create(logical.width(), logical.height(), ratio);
   surface.UseFont(font);
   const auto count = static_cast<std::int32_t>(text.size());

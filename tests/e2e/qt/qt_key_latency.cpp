@@ -19,6 +19,7 @@
 #include "e2e_support.h"
 #include "library/library_file.h"
 #include "qt/back_buffer_view.h"
+#include "qt/locale_code_page.h"
 #include "results/stats_bar.h"
 
 using namespace keyrill;
@@ -93,7 +94,7 @@ double Percentile(std::vector<double> values, double p) {
 void Measure(const char* label, std::size_t textBytes, int keys, int gapMs) {
   test::WorkDir dir(false);
   const std::string text = MakeText(textBytes);
-  AppendTest("tests.tst", "Bench", text);
+  AppendTest("tests.tst", MakeCodePage(kDefaultCodePage), "Bench", text);
 
   MainWindow window;
   if (!test::OpenWindow(window)) {

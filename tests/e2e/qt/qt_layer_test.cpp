@@ -1,43 +1,121 @@
-// The Qt layer's own pieces, each against a table: Windows-1252 conversion, key
-// codes, glyph choice, dialog units and centring, and the QImage surface's cells.
+// The Qt layer's own pieces, each against a table: the locale's code page and its
+// conversions, key codes, glyph choice, dialog units and centring, and the QImage
+// surface's cells.
 // Test side (Qt, offscreen).
 #include <QTest>
 #include <string>
 #include <vector>
 
 #include "e2e_support.h"
-#include "qt/cp1252.h"
+#include "qt/code_page_text.h"
 #include "qt/dialog_geometry.h"
 #include "qt/image_surface.h"
 #include "qt/key_translation.h"
+#include "qt/locale_code_page.h"
 
 using namespace keyrill;
 using namespace keyrill::qt;
+
+namespace {
+const CodePage& Western() {
+  static const CodePage codePage = MakeCodePage(1252);
+  return codePage;
+}
+}  // namespace
 
 class QtLayerTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
-  void cp1252RoundTripsEveryByte() {
-    for (int byte = 0; byte < 256; ++byte) {
-      const char16_t ch = DecodeCp1252(static_cast<unsigned char>(byte));
-      QCOMPARE(EncodeCp1252(ch), byte);
+  void codePageFromTheLocale() {
+    struct Case {
+      const char* override;
+      const char* lcAll;
+      const char* lcCtype;
+      const char* lang;
+      int codePage;
+    };
+    const std::vector<Case> cases = {
+        {nullptr, nullptr, nullptr, nullptr, 1252},
+        {nullptr, nullptr, nullptr, "C", 1252},
+        {nullptr, nullptr, nullptr, "POSIX", 1252},
+        {nullptr, nullptr, nullptr, "C.UTF-8", 1252},
+        {nullptr, nullptr, nullptr, "en_GB.UTF-8", 1252},
+        {nullptr, nullptr, nullptr, "fr_FR.UTF-8", 1252},
+        {nullptr, nullptr, nullptr, "de_DE@euro", 1252},
+        {nullptr, nullptr, nullptr, "pl_PL.UTF-8", 1250},
+        {nullptr, nullptr, nullptr, "cs_CZ", 1250},
+        {nullptr, nullptr, nullptr, "hu_HU.ISO-8859-2", 1250},
+        {nullptr, nullptr, nullptr, "ru_RU.UTF-8", 1251},
+        {nullptr, nullptr, nullptr, "uk_UA.KOI8-U", 1251},
+        {nullptr, nullptr, nullptr, "sr_RS", 1251},
+        {nullptr, nullptr, nullptr, "sr_RS@latin", 1250},
+        {nullptr, nullptr, nullptr, "el_GR.UTF-8", 1253},
+        {nullptr, nullptr, nullptr, "tr_TR.UTF-8", 1254},
+        {nullptr, nullptr, nullptr, "lt_LT.UTF-8", 1257},
+        {nullptr, nullptr, nullptr, "lv_LV", 1257},
+        {nullptr, nullptr, nullptr, "et_EE.UTF-8", 1257},
+        // Right to left, or combining marks: beyond one byte a cell.
+        {nullptr, nullptr, nullptr, "he_IL.UTF-8", 1252},
+        {nullptr, nullptr, nullptr, "ar_EG.UTF-8", 1252},
+        {nullptr, nullptr, nullptr, "vi_VN", 1252},
+        {nullptr, nullptr, nullptr, "ja_JP.UTF-8", 1252},
+        // LC_ALL before LC_CTYPE before LANG; an empty one does not count.
+        {nullptr, "el_GR.UTF-8", "ru_RU.UTF-8", "pl_PL.UTF-8", 1253},
+        {nullptr, "", "ru_RU.UTF-8", "pl_PL.UTF-8", 1251},
+        {nullptr, nullptr, "", "pl_PL.UTF-8", 1250},
+        {nullptr, "C", "ru_RU.UTF-8", nullptr, 1252},
+        // The variable wins when it names a code page the program runs in.
+        {"1251", "de_DE.UTF-8", nullptr, nullptr, 1251},
+        {"1257", nullptr, nullptr, "ru_RU.UTF-8", 1257},
+        {"1255", nullptr, nullptr, "ru_RU.UTF-8", 1251},
+        {"cyrillic", nullptr, nullptr, "tr_TR.UTF-8", 1254},
+        {"", nullptr, nullptr, "el_GR", 1253},
+    };
+    for (const Case& c : cases) {
+      QCOMPARE(ChooseCodePage(c.override, c.lcAll, c.lcCtype, c.lang), c.codePage);
     }
   }
 
-  void cp1252Table() {
+  void everyCodePageRoundTripsEveryByte() {
+    for (const int number : kSupportedCodePages) {
+      const CodePage codePage = MakeCodePage(number);
+      for (int byte = 0; byte < 256; ++byte) {
+        const std::string bytes(1, static_cast<char>(byte));
+        QCOMPARE(EncodeText(DecodeBytes(bytes, codePage), codePage), bytes);
+      }
+    }
+  }
+
+  void codePageTables() {
     struct Case {
-      char16_t ch;
+      int number;
+      char32_t character;
       int byte;
     };
     const std::vector<Case> cases = {
-        {u'A', 0x41},      {u'\u20AC', 0x80}, {u'\u2019', 0x92}, {u'\u0178', 0x9F},
-        {u'\u00E9', 0xE9}, {u'\u00FF', 0xFF}, {u'\u0142', -1},   {u'\u0080', -1},
-        {u'\u2603', -1},   {u'\u009D', 0x9D},
+        {1252, U'A', 0x41},      {1252, U'\u20AC', 0x80}, {1252, U'\u2019', 0x92},
+        {1252, U'\u0178', 0x9F}, {1252, U'\u00E9', 0xE9}, {1252, U'\u00FF', 0xFF},
+        {1252, U'\u0142', -1},   {1252, U'\u0080', -1},   {1252, U'\u2603', -1},
+        {1252, U'\u009D', 0x9D}, {1250, U'\u0142', 0xB3}, {1250, U'\u015A', 0x8C},
+        {1250, U'\u0151', 0xF5}, {1251, U'\u042F', 0xDF}, {1251, U'\u0451', 0xB8},
+        {1251, U'\u20AC', 0x88}, {1251, U'\u00E9', -1},   {1253, U'\u03A9', 0xD9},
+        {1253, U'\u03AC', 0xDC}, {1254, U'\u011F', 0xF0}, {1254, U'\u0130', 0xDD},
+        {1257, U'\u0101', 0xE2}, {1257, U'\u0173', 0xF8}, {1257, U'\u017E', 0xFE},
     };
-    for (const Case& c : cases) QCOMPARE(EncodeCp1252(c.ch), c.byte);
-    QCOMPARE(EncodeText(QStringLiteral("a\u20AC\u0142\U0001F600b")), std::string("a\x80??b"));
-    QCOMPARE(DecodeBytes("\x93q\x94"), QStringLiteral("\u201Cq\u201D"));
+    for (const Case& c : cases) {
+      const CodePage codePage = MakeCodePage(c.number);
+      QCOMPARE(codePage.Byte(c.character), c.byte);
+      if (c.byte >= 0)
+        QCOMPARE(codePage.Character(static_cast<unsigned char>(c.byte)), c.character);
+    }
+    QCOMPARE(EncodeText(QStringLiteral("a\u20AC\u0142\U0001F600b"), Western()),
+             std::string("a\x80??b"));
+    QCOMPARE(DecodeBytes("\x93q\x94", Western()), QStringLiteral("\u201Cq\u201D"));
+    const CodePage cyrillic = MakeCodePage(1251);
+    QCOMPARE(EncodeText(QStringLiteral("\u041C\u0438\u0440 \u00E9"), cyrillic),
+             std::string("\xCC\xE8\xF0 ?"));
+    QCOMPARE(DecodeBytes("\xCC\xE8\xF0", cyrillic), QStringLiteral("\u041C\u0438\u0440"));
   }
 
   void keyCodes() {
@@ -89,9 +167,23 @@ class QtLayerTest : public QObject {
         {"two characters", Qt::Key_unknown, none, QStringLiteral("a\u00FC"), {'a', 0xFC}},
     };
     for (const Case& c : cases) {
-      QVERIFY2(CodesForKey(c.key, c.modifiers, c.text) == c.codes, c.what);
+      QVERIFY2(CodesForKey(c.key, c.modifiers, c.text, Western()) == c.codes, c.what);
     }
-    QVERIFY(CodesForCommit(QStringLiteral("\u00E7\u0142\u00E0")) == std::vector<int>({0xE7, 0xE0}));
+    QVERIFY(CodesForCommit(QStringLiteral("\u00E7\u0142\u00E0"), Western()) ==
+            std::vector<int>({0xE7, 0xE0}));
+    // The same keys under other code pages: a Russian, Polish and Greek keyboard's
+    // letters, and a dead key's composed letter committed by the input method.
+    const CodePage cyrillic = MakeCodePage(1251);
+    QVERIFY(CodesForKey(0x42F, {}, QStringLiteral("\u044F"), cyrillic) == std::vector<int>({0xFF}));
+    QVERIFY(CodesForKey(Qt::Key_unknown, {}, QStringLiteral("\u00E9"), cyrillic).empty());
+    const CodePage central = MakeCodePage(1250);
+    QVERIFY(CodesForKey(Qt::Key_unknown, {}, QStringLiteral("\u0142"), central) ==
+            std::vector<int>({0xB3}));
+    QVERIFY(CodesForCommit(QStringLiteral("\u017C\u00F3"), central) ==
+            std::vector<int>({0xBF, 0xF3}));
+    const CodePage greek = MakeCodePage(1253);
+    QVERIFY(CodesForCommit(QStringLiteral("\u03AC\u03C9"), greek) ==
+            std::vector<int>({0xDC, 0xF9}));
   }
 
   void glyphs() {
@@ -112,10 +204,14 @@ class QtLayerTest : public QObject {
         {0xE9, GlyphKind::Character, QStringLiteral("\u00E9")},
     };
     for (const Case& c : cases) {
-      const Glyph glyph = GlyphForByte(c.byte);
+      const Glyph glyph = GlyphForByte(c.byte, Western());
       QVERIFY2(glyph.kind == c.kind, qPrintable(QString::number(c.byte)));
       QCOMPARE(glyph.text, c.text);
     }
+    const CodePage cyrillic = MakeCodePage(1251);
+    QCOMPARE(GlyphForByte(0xDF, cyrillic).text, QStringLiteral("\u042F"));
+    QCOMPARE(GlyphForByte(0x98, cyrillic).text, QStringLiteral("\uFFFD"));  // undefined
+    QCOMPARE(GlyphForByte(0xD2, MakeCodePage(1253)).text, QStringLiteral("\uFFFD"));
   }
 
   void dialogUnits() {
@@ -153,7 +249,7 @@ class QtLayerTest : public QObject {
   }
 
   void surfaceCells() {
-    ImageSurface surface;
+    ImageSurface surface(Western());
     surface.Create(492, 446, 1.0);
     QCOMPARE(surface.image().size(), QSize(492, 446));
     QCOMPARE(surface.image().format(), QImage::Format_RGB32);
@@ -198,8 +294,8 @@ class QtLayerTest : public QObject {
     // Every byte in both fonts, twice (painted into the cache, then copied from it),
     // at places that cut cells at the image's edges, and fills, against painting.
     for (const qreal ratio : {1.0, 2.0}) {
-      ImageSurface copied;
-      ImageSurface painted(ImageSurface::CellCache::Off);
+      ImageSurface copied(Western());
+      ImageSurface painted(Western(), ImageSurface::CellCache::Off);
       for (ImageSurface* surface : {&copied, &painted}) {
         surface->Create(300, 200, ratio);
         surface->Fill(0, 0, 300, 200, Brush::Black);
@@ -228,7 +324,7 @@ class QtLayerTest : public QObject {
   void surfaceOnHighDpi() {
     // Row and key at a time land on the same device pixels here too.
     for (const qreal ratio : {1.5, 2.0}) {
-      ImageSurface grid;
+      ImageSurface grid(Western());
       grid.Create(492, 446, ratio);
       const int w = grid.MeasureBytes("W", 1).cx;
       const int h = grid.MeasureBytes("W", 1).cy;
@@ -240,7 +336,7 @@ class QtLayerTest : public QObject {
                image.copy(QRectF(12 * ratio, 200 * ratio, 8 * w * ratio, h * ratio).toRect()));
     }
 
-    ImageSurface surface;
+    ImageSurface surface(Western());
     surface.Create(492, 446, 2.0);
     QCOMPARE(surface.image().size(), QSize(984, 892));
     QCOMPARE(surface.image().devicePixelRatio(), 2.0);

@@ -163,7 +163,7 @@ class QtProgramTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(AllBlack(image, cursor), 1500);
 
     // The statistics band after a tick: the three texts at 5, 21w + 45 and 33w + 85.
-    ImageSurface probe;
+    ImageSurface probe(window.program().codePage);
     probe.UseFont(Font::Stats);
     const int w = probe.MeasureBytes("A", 1).cx;
     QVERIFY2(33 * w + 85 + 16 * w <= 492, "\"Characters: 9999\" fits in the window");
