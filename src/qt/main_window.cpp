@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QShortcut>
 #include <QTimer>
+#include <clocale>
 #include <cstdlib>
 
 #include "app/commands.h"
@@ -36,6 +37,9 @@ MainWindow::MainWindow()
       surface_(codePage_),
       program_(surface_, *this, clock_, codePage_, kLibraryFileName),
       view_(new BackBufferView(surface_.image(), codePage_, this)) {
+  // Qt sets the process's locale from the environment; the core formats its figures
+  // with printf, and "129.4" must not become "129,4" in a Russian or French locale.
+  std::setlocale(LC_NUMERIC, "C");
   setObjectName(QString::fromLatin1(kWindowClass));
   setWindowTitle(QString::fromLatin1(kWindowTitle));
   setWindowIcon(QIcon(QStringLiteral(":/keyrill.png")));
