@@ -20,5 +20,6 @@ int RunFatalCase(const Options& options);
 int RunKeyboardCase(const Options& options);
 int RunScreenCase(const Options& options);
 int RunScreenshotPoses(const Options& options);
+int RunCyrillicCase(const Options& options);
 
 }  // namespace e2e

@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
       {"library", e2e::RunLibraryCase},     {"typing", e2e::RunTypingCase},
       {"fatal", e2e::RunFatalCase},         {"keyboard", e2e::RunKeyboardCase},
       {"screen", e2e::RunScreenCase},       {"poses", e2e::RunScreenshotPoses},
+      {"cyrillic", e2e::RunCyrillicCase},
   };
   for (const Case& c : cases) {
     if (std::strcmp(c.name, argv[1]) == 0) return c.run(options);
