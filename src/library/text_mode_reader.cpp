@@ -118,11 +118,11 @@ void TestFileReader::Decide(int lead) {
   bool ended = rawEnd_ || feed(chunk_.get() + chunkPos_, chunkLength_ - chunkPos_);
   std::fpos_t resume;
   if (!ended && !check.Broken() && std::fgetpos(file_, &resume) == 0) {
-    std::unique_ptr<unsigned char[]> block(new unsigned char[kDefaultChunk]);
+    unsigned char block[4096];
     while (!ended && !check.Broken()) {
-      const std::size_t got = std::fread(block.get(), 1, kDefaultChunk, file_);
+      const std::size_t got = std::fread(block, 1, sizeof block, file_);
       if (got == 0) break;
-      ended = feed(block.get(), got);
+      ended = feed(block, got);
     }
     // Reading goes on where it stood; a file that cannot go back there ends here.
     if (std::fsetpos(file_, &resume) != 0) {

@@ -29,6 +29,7 @@
 #include <QMessageBox>
 #include <QShortcut>
 #include <QTimer>
+#include <clocale>
 #include <cstdlib>
 
 #include "app/commands.h"
@@ -48,6 +49,9 @@ MainWindow::MainWindow(const std::function<QImage()>& icon)
       surface_(codePage_),
       program_(surface_, *this, clock_, codePage_, kLibraryFileName),
       view_(new BackBufferView(surface_.image(), codePage_, this)) {
+  // Qt sets the process's locale from the environment; the core formats its figures
+  // with printf, and "129.4" must not become "129,4" in a Russian or French locale.
+  std::setlocale(LC_NUMERIC, "C");
   setObjectName(QString::fromLatin1(kWindowClass));
   setWindowTitle(QString::fromLatin1(kWindowTitle));
   setWindowIcon(QIcon(QPixmap::fromImage(icon())));

@@ -23,4 +23,13 @@ CodePage AnsiCodePage() {
   return CodePage(characters);
 }
 
+unsigned char AnsiCharset() {
+  CHARSETINFO info{};
+  const auto codePage = static_cast<UINT_PTR>(GetACP());
+  if (!TranslateCharsetInfo(reinterpret_cast<DWORD*>(codePage), &info, TCI_SRCCODEPAGE)) {
+    return ANSI_CHARSET;
+  }
+  return static_cast<unsigned char>(info.ciCharset);
+}
+
 }  // namespace keyrill::win32

@@ -9,4 +9,8 @@ namespace keyrill::win32 {
 
 CodePage AnsiCodePage();
 
+// The GDI character set that draws the ANSI code page's bytes (ANSI_CHARSET on a
+// Western system, RUSSIAN_CHARSET on a Cyrillic one, GREEK_CHARSET on a Greek one).
+unsigned char AnsiCharset();
+
 }  // namespace keyrill::win32

@@ -4,14 +4,18 @@
 
 #include <string>
 
+#include "win32/ansi_code_page.h"
+
 namespace keyrill::win32 {
 
 namespace {
 
-// Both fonts are requested alike: bold, fixed pitch, any face, ANSI character set,
-// default precision and quality; only the height differs.
+// Both fonts are requested alike: bold, fixed pitch, any face, the character set of
+// the ANSI code page (ANSI_CHARSET on Western systems; a Cyrillic or Greek system's
+// bytes would show Western glyphs in it), default precision and quality; only the
+// height differs.
 HFONT CreateFixedBoldFont(int height) {
-  return CreateFontA(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
+  return CreateFontA(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, AnsiCharset(),
                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH,
                      nullptr);
 }

@@ -22,5 +22,6 @@ int RunScreenCase(const Options& options);
 int RunScreenshotPoses(const Options& options);
 // keyrillExe is the Start-menu shortcut the installer made, not the program.
 int RunInstalledCase(const Options& options);
+int RunCyrillicCase(const Options& options);
 
 }  // namespace e2e

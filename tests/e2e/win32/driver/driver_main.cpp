@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
       {"fatal", e2e::RunFatalCase},         {"keyboard", e2e::RunKeyboardCase},
       {"screen", e2e::RunScreenCase},       {"poses", e2e::RunScreenshotPoses},
       {"installed", e2e::RunInstalledCase},
+      {"cyrillic", e2e::RunCyrillicCase},
   };
   for (const Case& c : cases) {
     if (std::strcmp(c.name, argv[1]) == 0) return c.run(options);
