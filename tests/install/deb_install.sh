@@ -76,10 +76,11 @@ find_window() {  # find_window <exact title> -> id, or empty after 30 s
   DISPLAY=$display timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
 }
 x() { DISPLAY=$display "$@"; }
-wait_exit() {  # wait_exit -> the program's exit status, or 124 after 30 s
-  for _ in $(seq 300); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$app_pid" 2>/dev/null; then echo 124; return; fi
-  wait "$app_pid"; echo $?
+wait_exit() {  # sets status: the program's exit status, or 124 after 60 s
+  for _ in $(seq 600); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$app_pid" 2>/dev/null; then status=124; return; fi
+  wait "$app_pid"
+  status=$?
 }
 
 library="$home/.local/share/keyrill/tests.tst"
@@ -117,7 +118,7 @@ difference=$(compare -metric AE "$work/begun.png" "$work/typed.png" null: 2>&1)
 [ "${difference%% *}" -gt 500 ] 2>/dev/null && pass "the typed characters were drawn ($difference pixels)" \
   || fail "typing changed $difference pixels"
 x xdotool key ctrl+q
-status=$(wait_exit)
+wait_exit
 [ "$status" = 0 ] && pass "Exit ended the program with 0" || fail "the program ended with $status"
 app_pid=
 
@@ -129,7 +130,7 @@ main=$(find_window 'Keyrill Beta 0.80')
 [ -n "$main" ] || fail "the second start showed no window"
 x xdotool windowfocus --sync "$main" 2>/dev/null; sleep 0.3
 x xdotool key ctrl+q
-status=$(wait_exit)
+wait_exit
 [ "$status" = 0 ] || fail "the second start ended with $status"
 app_pid=
 cmp -s "$library" "$work/mine.tst" && pass "a second start keeps the user's library" \
