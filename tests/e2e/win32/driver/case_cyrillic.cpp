@@ -21,23 +21,23 @@ constexpr const char* kText = "\xD1\xFA\xE5\xF8\xFC \xE6\xE5 \xE5\xF9\xB8";
 
 }  // namespace
 
-int RunCyrillicCase(const Options& options) {
-  Checks checks("cyrillic");
-  checks.Expect(GetACP() == 1251, "Wine runs with the Cyrillic ANSI code page 1251");
+TEST(KeyrillExe, cyrillic) {
+  const Options& options = TheOptions();
+  Expect(GetACP() == 1251, "Wine runs with the Cyrillic ANSI code page 1251");
   const std::string work = JoinPath(options.workRoot, "cyrillic");
-  checks.Expect(MakeFreshDirectory(work), "fresh working directory");
+  Expect(MakeFreshDirectory(work), "fresh working directory");
   WriteWholeFile(JoinPath(work, "tests.tst"), kLibrary);
-  KeyrillProcess keyrill(options.keyrillExe, work, checks);
-  if (!keyrill.Started()) return checks.Finish();
+  KeyrillProcess keyrill(options.keyrillExe, work);
+  if (!keyrill.Started()) return;
 
   keyrill.PostCommand(kSelectTest);
   HWND dialog = keyrill.WaitDialog("Select Test");
-  if (dialog == nullptr) return checks.Finish();
+  if (dialog == nullptr) return;
   const std::vector<std::string> entries = ListEntries(GetDlgItem(dialog, kTestList));
-  checks.Expect(entries.size() == 2 && (entries[0] == kName || entries[1] == kName),
+  Expect(entries.size() == 2 && (entries[0] == kName || entries[1] == kName),
                 "the UTF-8 name is listed in Windows-1251: " + JoinEntries(entries));
-  DoubleClickEntry(checks, dialog, kTestList, kName);
-  checks.Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000),
+  DoubleClickEntry(dialog, kTestList, kName);
+  Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000),
                 "the double-click closes Select Test");
 
   keyrill.Char('\r');
@@ -45,15 +45,15 @@ int RunCyrillicCase(const Options& options) {
   keyrill.Type(text.substr(0, text.size() - 1));
   keyrill.PostChar(static_cast<unsigned char>(text.back()));  // opens the Report
   HWND report = keyrill.WaitDialog("Report");
-  if (report == nullptr) return checks.Finish();
-  checks.ExpectEqual(WindowText(GetDlgItem(report, kErrors)), "0", "no error in the Report");
-  checks.ExpectEqual(WindowText(GetDlgItem(report, kCharacters)), "12",
+  if (report == nullptr) return;
+  ExpectEqual(WindowText(GetDlgItem(report, kErrors)), "0", "no error in the Report");
+  ExpectEqual(WindowText(GetDlgItem(report, kCharacters)), "12",
                      "twelve characters: one a letter, not two");
-  Click(checks, GetDlgItem(report, kReportOk), "OK");
-  checks.Expect(WaitUntil([&] { return IsWindow(report) == 0; }, 20000), "OK closes the Report");
+  Click(GetDlgItem(report, kReportOk), "OK");
+  Expect(WaitUntil([&] { return IsWindow(report) == 0; }, 20000), "OK closes the Report");
   keyrill.PostCommand(kExit);
   keyrill.ExpectExit(0, "Exit");
-  return checks.Finish();
+  return;
 }
 
 }  // namespace e2e

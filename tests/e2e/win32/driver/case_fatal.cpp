@@ -7,37 +7,36 @@
 
 namespace e2e {
 
-int RunFatalCase(const Options& options) {
-  Checks checks("fatal");
+TEST(KeyrillExe, fatal) {
+  const Options& options = TheOptions();
   const std::string work = JoinPath(options.workRoot, "fatal");
-  checks.Expect(MakeFreshDirectory(work), "fresh working directory");
+  Expect(MakeFreshDirectory(work), "fresh working directory");
   // 200 characters without a space, then more of the same line: no window line
   // holds that word.
   const std::string library = "\r\n~Long\r\n" + std::string(200, 'w') + " more";
   WriteWholeFile(JoinPath(work, "tests.tst"), library);
 
-  KeyrillProcess keyrill(options.keyrillExe, work, checks);
-  if (!keyrill.Started()) return checks.Finish();
+  KeyrillProcess keyrill(options.keyrillExe, work);
+  if (!keyrill.Started()) return;
   keyrill.PostCommand(kSelectTest);
   if (HWND dialog = keyrill.WaitDialog("Select Test")) {
-    DoubleClickEntry(checks, dialog, kTestList, "Long");
-    checks.Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000),
-                  "the double-click closes Select Test");
+    DoubleClickEntry(dialog, kTestList, "Long");
+    Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000),
+           "the double-click closes Select Test");
   }
   keyrill.PostChar('\r');
   HWND box = keyrill.WaitDialog("Error");
   if (box != nullptr) {
-    checks.ExpectEqual(StaticTexts(box), "Word too large for the window.", "the box's text");
-    checks.Expect(GetWindow(box, GW_OWNER) == keyrill.Main(), "the box belongs to the main window");
-    checks.Expect(keyrill.Running(), "the program waits for the box to be closed");
+    ExpectEqual(StaticTexts(box), "Word too large for the window.", "the box's text");
+    Expect(GetWindow(box, GW_OWNER) == keyrill.Main(), "the box belongs to the main window");
+    Expect(keyrill.Running(), "the program waits for the box to be closed");
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   }
   keyrill.ExpectExit(1, "closing the Error box");
 
   std::string bytes;
   ReadWholeFile(JoinPath(work, "tests.tst"), bytes);
-  checks.ExpectEqual(bytes, library, "the library is untouched");
-  return checks.Finish();
+  ExpectEqual(bytes, library, "the library is untouched");
 }
 
 }  // namespace e2e

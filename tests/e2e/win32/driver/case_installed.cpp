@@ -38,31 +38,31 @@ struct ComApartment {
   }
 };
 
-bool ReadShortcut(Checks& checks, const std::string& path, Shortcut& out) {
+bool ReadShortcut(const std::string& path, Shortcut& out) {
   ComRef<IShellLinkA> link;
-  if (!checks.Expect(
+  if (!Expect(
           SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
                                      IID_IShellLinkA, reinterpret_cast<void**>(&link.p))),
           "the shell's link object")) {
     return false;
   }
   ComRef<IPersistFile> file;
-  if (!checks.Expect(
+  if (!Expect(
           SUCCEEDED(link.p->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file.p))),
           "the link object loads files")) {
     return false;
   }
   wchar_t widePath[MAX_PATH] = {};
   MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath, MAX_PATH);
-  if (!checks.Expect(SUCCEEDED(file.p->Load(widePath, STGM_READ)),
+  if (!Expect(SUCCEEDED(file.p->Load(widePath, STGM_READ)),
                      "the shortcut " + path + " loads")) {
     return false;
   }
   char target[MAX_PATH] = {};
   char directory[MAX_PATH] = {};
-  checks.Expect(SUCCEEDED(link.p->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH)),
+  Expect(SUCCEEDED(link.p->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH)),
                 "the shortcut has a target");
-  checks.Expect(SUCCEEDED(link.p->GetWorkingDirectory(directory, MAX_PATH)),
+  Expect(SUCCEEDED(link.p->GetWorkingDirectory(directory, MAX_PATH)),
                 "the shortcut has a working directory");
   out.target = target;
   out.workingDirectory = directory;
@@ -82,42 +82,42 @@ bool SameText(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-int RunInstalledCase(const Options& options) {
-  Checks checks("installed");
+TEST(KeyrillExe, installed) {
+  const Options& options = TheOptions();
   ComApartment com;
-  if (!checks.Expect(com.ok, "COM starts")) return checks.Finish();
+  if (!Expect(com.ok, "COM starts")) return;
 
   Shortcut shortcut;
-  if (!ReadShortcut(checks, options.keyrillExe, shortcut)) return checks.Finish();
+  if (!ReadShortcut(options.keyrillExe, shortcut)) return;
   const std::string programs = JoinPath(Environment("LOCALAPPDATA"), "Programs");
   const std::string library = JoinPath(Environment("APPDATA"), "Keyrill");
-  checks.Expect(SameText(shortcut.target, JoinPath(JoinPath(programs, "Keyrill"), "keyrill.exe")),
+  Expect(SameText(shortcut.target, JoinPath(JoinPath(programs, "Keyrill"), "keyrill.exe")),
                 "the shortcut starts keyrill.exe in the per-user program folder");
-  checks.Expect(SameText(shortcut.workingDirectory, library),
+  Expect(SameText(shortcut.workingDirectory, library),
                 "the shortcut starts it in %APPDATA%\\Keyrill");
 
   std::string before;
-  if (!checks.Expect(ReadWholeFile(JoinPath(library, "tests.tst"), before),
+  if (!Expect(ReadWholeFile(JoinPath(library, "tests.tst"), before),
                      "the user's library was seeded")) {
-    return checks.Finish();
+    return;
   }
-  KeyrillProcess keyrill(shortcut.target, shortcut.workingDirectory, checks);
-  if (!keyrill.Started()) return checks.Finish();
+  KeyrillProcess keyrill(shortcut.target, shortcut.workingDirectory);
+  if (!keyrill.Started()) return;
   keyrill.PostCommand(kAddTest);
   if (HWND dialog = keyrill.WaitDialog("Add Test")) {
-    SetText(checks, Control(checks, dialog, kTestName, "name box"), "Installed", "the name box");
-    SetText(checks, Control(checks, dialog, kTestText, "text box"), "typed here", "the text box");
-    Click(checks, Control(checks, dialog, kAddButton, "Add Test button"), "Add Test");
-    checks.Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000), "Add Test closes");
+    SetText(Control(dialog, kTestName, "name box"), "Installed", "the name box");
+    SetText(Control(dialog, kTestText, "text box"), "typed here", "the text box");
+    Click(Control(dialog, kAddButton, "Add Test button"), "Add Test");
+    Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000), "Add Test closes");
   }
   keyrill.Command(kExit);
   keyrill.ExpectExit(0, "Exit");
 
   std::string after;
   ReadWholeFile(JoinPath(library, "tests.tst"), after);
-  checks.ExpectEqual(after, before + "\r\n~Installed\r\ntyped here",
+  ExpectEqual(after, before + "\r\n~Installed\r\ntyped here",
                      "the new test is appended to the user's library");
-  return checks.Finish();
+  return;
 }
 
 }  // namespace e2e

@@ -61,27 +61,27 @@ bool WaitFocus(HWND dialog, HWND control) {
 
 }  // namespace
 
-int RunKeyboardCase(const Options& options) {
-  Checks checks("keyboard");
+TEST(KeyrillExe, keyboard) {
+  const Options& options = TheOptions();
   const std::string work = JoinPath(options.workRoot, "keyboard");
-  checks.Expect(MakeFreshDirectory(work), "fresh working directory");
+  Expect(MakeFreshDirectory(work), "fresh working directory");
   const std::string library = "\r\n~Keys\r\nab cd";
   WriteWholeFile(JoinPath(work, "tests.tst"), library);
-  KeyrillProcess keyrill(options.keyrillExe, work, checks);
-  if (!keyrill.Started()) return checks.Finish();
-  if (!checks.Expect(Foreground(keyrill.Main()), "the main window comes to the foreground")) {
-    return checks.Finish();
+  KeyrillProcess keyrill(options.keyrillExe, work);
+  if (!keyrill.Started()) return;
+  if (!Expect(Foreground(keyrill.Main()), "the main window comes to the foreground")) {
+    return;
   }
 
   // Ctrl+E is Edit Test's only way in; Escape closes it.
   Chord(VK_CONTROL, 'E');
   if (HWND dialog = keyrill.WaitDialog("Edit Test")) {
     Press(VK_ESCAPE);
-    checks.Expect(WaitClosed(dialog), "Escape closes Edit Test");
+    Expect(WaitClosed(dialog), "Escape closes Edit Test");
   }
 
   // The live menu: Alt+F opens File, A chooses "&Add Test" (command 40008).
-  checks.Expect(Foreground(keyrill.Main()), "the main window is in the foreground again");
+  Expect(Foreground(keyrill.Main()), "the main window is in the foreground again");
   // Injected keys can reach a window that is not yet ready for menu mode; a key
   // that found none is tried again, a menu that never drops down fails.
   bool dropped = false;
@@ -95,66 +95,65 @@ int RunKeyboardCase(const Options& options) {
     Chord(VK_MENU, 'F');
     dropped = WaitForProcessWindow(keyrill.Pid(), "#32768", nullptr, 5000) != nullptr;
   }
-  checks.Expect(dropped, "Alt+F drops the File menu down");
+  Expect(dropped, "Alt+F drops the File menu down");
   Press('A');
   if (HWND dialog = keyrill.WaitDialog("Add Test")) {
     Press(VK_ESCAPE);
-    checks.Expect(WaitClosed(dialog), "Escape closes Add Test");
+    Expect(WaitClosed(dialog), "Escape closes Add Test");
   }
-  checks.Expect(Foreground(keyrill.Main()), "the main window is in the foreground after the menu");
+  Expect(Foreground(keyrill.Main()), "the main window is in the foreground after the menu");
 
   // Ctrl+A; the name, Tab, two lines joined by Ctrl+Enter, and Enter saves.
   Chord(VK_CONTROL, 'A');
   if (HWND dialog = keyrill.WaitDialog("Add Test")) {
-    checks.Expect(WaitFocus(dialog, GetDlgItem(dialog, kTestName)), "the name box has the focus");
+    Expect(WaitFocus(dialog, GetDlgItem(dialog, kTestName)), "the name box has the focus");
     TypeKeys("kb");
     Press(VK_TAB);
-    checks.Expect(WaitFocus(dialog, GetDlgItem(dialog, kTestText)), "Tab moves to the text box");
+    Expect(WaitFocus(dialog, GetDlgItem(dialog, kTestText)), "Tab moves to the text box");
     TypeKeys("ab");
     Chord(VK_CONTROL, VK_RETURN);
     TypeKeys("cd");
     Press(VK_RETURN);
-    checks.Expect(WaitClosed(dialog), "Enter in the text box saves and closes Add Test");
+    Expect(WaitClosed(dialog), "Enter in the text box saves and closes Add Test");
   }
   std::string bytes;
   ReadWholeFile(JoinPath(work, "tests.tst"), bytes);
-  checks.ExpectEqual(bytes, library + "\r\n~kb\r\nab\r\r\ncd",
-                     "Ctrl+Enter broke the line; Enter saved the test");
+  ExpectEqual(bytes, library + "\r\n~kb\r\nab\r\r\ncd",
+              "Ctrl+Enter broke the line; Enter saved the test");
 
   // Ctrl+S: arrows move the highlight and Enter chooses nothing; the choice is a
   // double-click.
   Chord(VK_CONTROL, 'S');
   if (HWND dialog = keyrill.WaitDialog("Select Test")) {
     HWND list = GetDlgItem(dialog, kTestList);
-    checks.Expect(WaitFocus(dialog, list), "the list has the focus");
+    Expect(WaitFocus(dialog, list), "the list has the focus");
     Press(VK_DOWN);
     Press(VK_RETURN);
     SleepMs(300);
-    checks.Expect(IsWindow(dialog) != 0, "arrows and Enter leave Select Test open");
-    DoubleClickEntry(checks, dialog, kTestList, "Keys");
-    checks.Expect(WaitClosed(dialog), "the double-click chooses and closes");
+    Expect(IsWindow(dialog) != 0, "arrows and Enter leave Select Test open");
+    DoubleClickEntry(dialog, kTestList, "Keys");
+    Expect(WaitClosed(dialog), "the double-click chooses and closes");
   }
 
   // Enter begins; the keys are the run's characters; Alt+O closes the Report.
-  checks.Expect(Foreground(keyrill.Main()), "the main window is in the foreground again");
+  Expect(Foreground(keyrill.Main()), "the main window is in the foreground again");
   Press(VK_RETURN);
   SleepMs(200);
   TypeKeys("ab cd");
   if (HWND report = keyrill.WaitDialog("Report")) {
-    checks.ExpectEqual(WindowText(GetDlgItem(report, kWordsTyped)), "2", "words typed by keys");
-    checks.ExpectEqual(WindowText(GetDlgItem(report, kErrors)), "0", "no errors");
+    ExpectEqual(WindowText(GetDlgItem(report, kWordsTyped)), "2", "words typed by keys");
+    ExpectEqual(WindowText(GetDlgItem(report, kErrors)), "0", "no errors");
     Press(VK_ESCAPE);
     SleepMs(300);
-    checks.Expect(IsWindow(report) != 0, "Escape leaves the Report open");
+    Expect(IsWindow(report) != 0, "Escape leaves the Report open");
     Chord(VK_MENU, 'O');
-    checks.Expect(WaitClosed(report), "Alt+O presses OK");
+    Expect(WaitClosed(report), "Alt+O presses OK");
   }
 
   // Ctrl+Q.
-  checks.Expect(Foreground(keyrill.Main()), "the main window is in the foreground at the end");
+  Expect(Foreground(keyrill.Main()), "the main window is in the foreground at the end");
   Chord(VK_CONTROL, 'Q');
   keyrill.ExpectExit(0, "Ctrl+Q");
-  return checks.Finish();
 }
 
 }  // namespace e2e

@@ -18,20 +18,20 @@ void Pose(const Options& options, const std::string& pose) {
 
 }  // namespace
 
-int RunScreenshotPoses(const Options& options) {
-  Checks checks("poses");
+TEST(KeyrillExe, poses) {
+  const Options& options = TheOptions();
   const std::string work = JoinPath(options.workRoot, "poses");
-  checks.Expect(MakeFreshDirectory(work), "fresh working directory");
+  Expect(MakeFreshDirectory(work), "fresh working directory");
   WriteWholeFile(JoinPath(work, "tests.tst"),
                  "\r\n~Pangrams\r\nThe quick brown fox jumps over the lazy dog.\r\r\n"
                  "Pack my box with five dozen liquor jugs.\r\r\n"
                  "How vexingly quick daft zebras jump!");
-  KeyrillProcess keyrill(options.keyrillExe, work, checks);
-  if (!keyrill.Started()) return checks.Finish();
+  KeyrillProcess keyrill(options.keyrillExe, work);
+  if (!keyrill.Started()) return;
 
   keyrill.PostCommand(kSelectTest);
   if (HWND dialog = keyrill.WaitDialog("Select Test")) {
-    DoubleClickEntry(checks, dialog, kTestList, "Pangrams");
+    DoubleClickEntry(dialog, kTestList, "Pangrams");
     WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000);
   }
   SleepMs(500);
@@ -56,11 +56,10 @@ int RunScreenshotPoses(const Options& options) {
   if (HWND report = keyrill.WaitDialog("Report")) {
     SleepMs(500);
     Pose(options, "report");
-    Click(checks, GetDlgItem(report, kReportOk), "OK");
+    Click(GetDlgItem(report, kReportOk), "OK");
   }
   keyrill.Command(kExit);
-  checks.Expect(keyrill.WaitExit(30000).has_value(), "Exit ends the program");
-  return checks.Finish();
+  Expect(keyrill.WaitExit(30000).has_value(), "Exit ends the program");
 }
 
 }  // namespace e2e

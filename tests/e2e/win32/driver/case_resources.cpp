@@ -31,66 +31,65 @@ std::string Hex(DWORD value) {
   return text;
 }
 
-void CheckDialogTemplate(Checks& checks, HMODULE module, const ExpectedDialog& want) {
+void CheckDialogTemplate(HMODULE module, const ExpectedDialog& want) {
   const std::string name = std::string(want.caption) + " (" + std::to_string(want.resourceId) + ")";
   const ResourceBytes bytes = FindBytes(module, want.resourceId, MAKEINTRESOURCEA(5));  // RT_DIALOG
-  if (!checks.Expect(bytes.data != nullptr, name + ": dialog resource present")) return;
+  if (!Expect(bytes.data != nullptr, name + ": dialog resource present")) return;
   const std::optional<DialogTemplate> parsed = ParseDialogTemplate(bytes.data, bytes.size);
-  if (!checks.Expect(parsed.has_value(), name + ": template well formed")) return;
+  if (!Expect(parsed.has_value(), name + ": template well formed")) return;
   const DialogTemplate& got = *parsed;
 
-  checks.Expect(got.extended == want.extended,
-                name + (want.extended ? ": an extended template" : ": a classic template"));
-  checks.Expect(got.style == want.style,
-                name + ": style " + Hex(got.style) + ", want " + Hex(want.style));
-  checks.ExpectEqual(static_cast<long long>(got.exStyle), 0, name + ": extended style");
-  checks.ExpectEqual(got.x, 0, name + ": x");
-  checks.ExpectEqual(got.y, 0, name + ": y");
-  checks.ExpectEqual(got.cx, want.cx, name + ": width");
-  checks.ExpectEqual(got.cy, want.cy, name + ": height");
-  checks.ExpectEqual(got.menu, "", name + ": no menu");
-  checks.ExpectEqual(got.windowClass, "", name + ": the predefined dialog class");
-  checks.ExpectEqual(got.caption, want.caption, name + ": caption");
-  checks.ExpectEqual(got.pointSize, want.pointSize, name + ": font size");
-  checks.ExpectEqual(got.face, want.face, name + ": font face");
+  Expect(got.extended == want.extended,
+         name + (want.extended ? ": an extended template" : ": a classic template"));
+  Expect(got.style == want.style, name + ": style " + Hex(got.style) + ", want " + Hex(want.style));
+  ExpectEqual(static_cast<long long>(got.exStyle), 0, name + ": extended style");
+  ExpectEqual(got.x, 0, name + ": x");
+  ExpectEqual(got.y, 0, name + ": y");
+  ExpectEqual(got.cx, want.cx, name + ": width");
+  ExpectEqual(got.cy, want.cy, name + ": height");
+  ExpectEqual(got.menu, "", name + ": no menu");
+  ExpectEqual(got.windowClass, "", name + ": the predefined dialog class");
+  ExpectEqual(got.caption, want.caption, name + ": caption");
+  ExpectEqual(got.pointSize, want.pointSize, name + ": font size");
+  ExpectEqual(got.face, want.face, name + ": font face");
   if (want.extended) {
-    checks.ExpectEqual(got.weight, 0, name + ": font weight");
-    checks.ExpectEqual(got.italic, 0, name + ": font not italic");
-    checks.ExpectEqual(got.charset, want.charset, name + ": font character set");
+    ExpectEqual(got.weight, 0, name + ": font weight");
+    ExpectEqual(got.italic, 0, name + ": font not italic");
+    ExpectEqual(got.charset, want.charset, name + ": font character set");
   }
 
-  checks.ExpectEqual(static_cast<long long>(got.controls.size()),
-                     static_cast<long long>(want.controls.size()), name + ": control count");
+  ExpectEqual(static_cast<long long>(got.controls.size()),
+              static_cast<long long>(want.controls.size()), name + ": control count");
   for (std::size_t i = 0; i < got.controls.size() && i < want.controls.size(); ++i) {
     const ControlTemplate& c = got.controls[i];
     const ExpectedControl& w = want.controls[i];
     const std::string what = name + " control " + std::to_string(i + 1);
-    checks.ExpectEqual(c.windowClass, w.windowClass, what + ": class");
-    checks.ExpectEqual(c.id & 0xFFFF, w.id & 0xFFFF, what + ": id");
-    checks.ExpectEqual(c.text, w.text, what + ": text");
-    checks.Expect(c.x == w.x && c.y == w.y && c.cx == w.cx && c.cy == w.cy,
-                  what + ": at " + std::to_string(c.x) + ", " + std::to_string(c.y) + ", " +
-                      std::to_string(c.cx) + ", " + std::to_string(c.cy) + "; want " +
-                      std::to_string(w.x) + ", " + std::to_string(w.y) + ", " +
-                      std::to_string(w.cx) + ", " + std::to_string(w.cy));
-    checks.Expect(c.style == w.style, what + ": style " + Hex(c.style) + ", want " + Hex(w.style));
-    checks.Expect(c.exStyle == w.exStyle,
-                  what + ": extended style " + Hex(c.exStyle) + ", want " + Hex(w.exStyle));
+    ExpectEqual(c.windowClass, w.windowClass, what + ": class");
+    ExpectEqual(c.id & 0xFFFF, w.id & 0xFFFF, what + ": id");
+    ExpectEqual(c.text, w.text, what + ": text");
+    Expect(c.x == w.x && c.y == w.y && c.cx == w.cx && c.cy == w.cy,
+           what + ": at " + std::to_string(c.x) + ", " + std::to_string(c.y) + ", " +
+               std::to_string(c.cx) + ", " + std::to_string(c.cy) + "; want " +
+               std::to_string(w.x) + ", " + std::to_string(w.y) + ", " + std::to_string(w.cx) +
+               ", " + std::to_string(w.cy));
+    Expect(c.style == w.style, what + ": style " + Hex(c.style) + ", want " + Hex(w.style));
+    Expect(c.exStyle == w.exStyle,
+           what + ": extended style " + Hex(c.exStyle) + ", want " + Hex(w.exStyle));
   }
 }
 
-void CheckMenu(Checks& checks, HMODULE module) {
+void CheckMenu(HMODULE module) {
   HMENU bar = LoadMenuA(module, MAKEINTRESOURCEA(104));
-  if (!checks.Expect(bar != nullptr, "menu 104 present")) return;
-  checks.ExpectEqual(GetMenuItemCount(bar), 1, "the menu bar holds one popup");
+  if (!Expect(bar != nullptr, "menu 104 present")) return;
+  ExpectEqual(GetMenuItemCount(bar), 1, "the menu bar holds one popup");
   char text[128] = {};
   GetMenuStringA(bar, 0, text, sizeof text, MF_BYPOSITION);
-  checks.ExpectEqual(text, "&File", "the popup's text");
+  ExpectEqual(text, "&File", "the popup's text");
   HMENU file = GetSubMenu(bar, 0);
-  if (checks.Expect(file != nullptr, "the File popup")) {
+  if (Expect(file != nullptr, "the File popup")) {
     const auto& want = ExpectedFileMenu();
-    checks.ExpectEqual(GetMenuItemCount(file), static_cast<long long>(want.size()),
-                       "File menu item count");
+    ExpectEqual(GetMenuItemCount(file), static_cast<long long>(want.size()),
+                "File menu item count");
     for (std::size_t i = 0; i < want.size(); ++i) {
       MENUITEMINFOA item{};
       item.cbSize = sizeof item;
@@ -99,90 +98,90 @@ void CheckMenu(Checks& checks, HMODULE module) {
       item.dwTypeData = itemText;
       item.cch = sizeof itemText;
       const std::string what = "File menu item " + std::to_string(i + 1);
-      if (!checks.Expect(GetMenuItemInfoA(file, static_cast<UINT>(i), TRUE, &item) != 0,
-                         what + " readable")) {
+      if (!Expect(GetMenuItemInfoA(file, static_cast<UINT>(i), TRUE, &item) != 0,
+                  what + " readable")) {
         continue;
       }
-      checks.Expect(item.hSubMenu == nullptr, what + ": no submenu");
+      Expect(item.hSubMenu == nullptr, what + ": no submenu");
       if (want[i].text == nullptr) {
-        checks.Expect((item.fType & MFT_SEPARATOR) != 0, what + ": a separator");
+        Expect((item.fType & MFT_SEPARATOR) != 0, what + ": a separator");
       } else {
-        checks.Expect((item.fType & MFT_SEPARATOR) == 0, what + ": not a separator");
-        checks.ExpectEqual(itemText, want[i].text, what + ": text");
-        checks.ExpectEqual(static_cast<long long>(item.wID), want[i].command, what + ": command");
+        Expect((item.fType & MFT_SEPARATOR) == 0, what + ": not a separator");
+        ExpectEqual(itemText, want[i].text, what + ": text");
+        ExpectEqual(static_cast<long long>(item.wID), want[i].command, what + ": command");
       }
     }
   }
   DestroyMenu(bar);
 }
 
-void CheckAccelerators(Checks& checks, HMODULE module) {
+void CheckAccelerators(HMODULE module) {
   // The raw table: per entry flags, key, command and padding, 16 bits each; the
   // last entry's flags carry the end mark 0x80.
   const ResourceBytes bytes = FindBytes(module, 109, MAKEINTRESOURCEA(9));  // RT_ACCELERATOR
-  if (!checks.Expect(bytes.data != nullptr, "accelerator table 109 present")) return;
+  if (!Expect(bytes.data != nullptr, "accelerator table 109 present")) return;
   const auto* words = static_cast<const WORD*>(bytes.data);
   const std::size_t count = bytes.size / 8;
   const auto& want = ExpectedAccelerators();
-  checks.ExpectEqual(static_cast<long long>(count), static_cast<long long>(want.size()),
-                     "accelerator count");
+  ExpectEqual(static_cast<long long>(count), static_cast<long long>(want.size()),
+              "accelerator count");
   for (std::size_t i = 0; i < count && i < want.size(); ++i) {
     const WORD flags = words[i * 4];
     const WORD key = words[i * 4 + 1];
     const WORD command = words[i * 4 + 2];
     const std::string what = std::string("Ctrl+") + want[i].key;
     const WORD end = i + 1 == count ? 0x80 : 0;
-    checks.ExpectEqual(flags, FVIRTKEY | FCONTROL | FNOINVERT | end,
-                       what + ": virtual key, Ctrl held, no highlighting");
-    checks.ExpectEqual(key, want[i].key, what + ": key");
-    checks.ExpectEqual(command, want[i].command, what + ": command");
+    ExpectEqual(flags, FVIRTKEY | FCONTROL | FNOINVERT | end,
+                what + ": virtual key, Ctrl held, no highlighting");
+    ExpectEqual(key, want[i].key, what + ": key");
+    ExpectEqual(command, want[i].command, what + ": command");
   }
 }
 
-void CheckIcon(Checks& checks, HMODULE module) {
+void CheckIcon(HMODULE module) {
   // GRPICONDIR: reserved, type 1, count, then 14-byte entries ending in the
   // RT_ICON id.
   const ResourceBytes group = FindBytes(module, 107, MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
-  if (!checks.Expect(group.data != nullptr && group.size >= 6, "icon group 107 present")) return;
+  if (!Expect(group.data != nullptr && group.size >= 6, "icon group 107 present")) return;
   const auto* bytes = static_cast<const unsigned char*>(group.data);
   const int type = bytes[2] | (bytes[3] << 8);
   const int count = bytes[4] | (bytes[5] << 8);
-  checks.ExpectEqual(type, 1, "icon group holds icons");
-  checks.Expect(count >= 1 && group.size >= 6 + static_cast<std::size_t>(count) * 14,
-                "icon group lists its images");
+  ExpectEqual(type, 1, "icon group holds icons");
+  Expect(count >= 1 && group.size >= 6 + static_cast<std::size_t>(count) * 14,
+         "icon group lists its images");
   for (int i = 0; i < count && group.size >= 6 + static_cast<std::size_t>(i + 1) * 14; ++i) {
     const unsigned char* entry = bytes + 6 + i * 14;
     const int iconId = entry[12] | (entry[13] << 8);
-    checks.Expect(FindBytes(module, iconId, MAKEINTRESOURCEA(3)).data != nullptr,  // RT_ICON
-                  "icon image " + std::to_string(iconId) + " present");
+    Expect(FindBytes(module, iconId, MAKEINTRESOURCEA(3)).data != nullptr,  // RT_ICON
+           "icon image " + std::to_string(iconId) + " present");
   }
   HICON icon = static_cast<HICON>(
       LoadImageA(module, MAKEINTRESOURCEA(107), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
-  checks.Expect(icon != nullptr, "the icon loads at 32 x 32");
+  Expect(icon != nullptr, "the icon loads at 32 x 32");
   if (icon != nullptr) DestroyIcon(icon);
 }
 
 // The version block as Explorer reads it: the fixed numbers and the US English
 // strings.
-void CheckVersion(Checks& checks, const std::string& exePath) {
+void CheckVersion(const std::string& exePath) {
   DWORD ignored = 0;
   const DWORD size = GetFileVersionInfoSizeA(exePath.c_str(), &ignored);
-  if (!checks.Expect(size > 0, "keyrill.exe carries a version block")) return;
+  if (!Expect(size > 0, "keyrill.exe carries a version block")) return;
   std::vector<char> block(size);
-  if (!checks.Expect(GetFileVersionInfoA(exePath.c_str(), 0, size, block.data()) != 0,
+  if (!Expect(GetFileVersionInfoA(exePath.c_str(), 0, size, block.data()) != 0,
                      "the version block reads")) {
     return;
   }
   void* value = nullptr;
   UINT length = 0;
-  if (checks.Expect(VerQueryValueA(block.data(), "\\", &value, &length) != 0 &&
+  if (Expect(VerQueryValueA(block.data(), "\\", &value, &length) != 0 &&
                         length >= sizeof(VS_FIXEDFILEINFO),
                     "the fixed version numbers")) {
     const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
-    checks.ExpectEqual(fixed->dwSignature, 0xFEEF04BD, "the fixed block's signature");
-    checks.ExpectEqual(fixed->dwFileVersionMS, MAKELONG(80, 0), "file version 0.80");
-    checks.ExpectEqual(fixed->dwProductVersionMS, MAKELONG(80, 0), "product version 0.80");
-    checks.ExpectEqual(fixed->dwFileType, VFT_APP, "an application");
+    ExpectEqual(fixed->dwSignature, 0xFEEF04BD, "the fixed block's signature");
+    ExpectEqual(fixed->dwFileVersionMS, MAKELONG(80, 0), "file version 0.80");
+    ExpectEqual(fixed->dwProductVersionMS, MAKELONG(80, 0), "product version 0.80");
+    ExpectEqual(fixed->dwFileType, VFT_APP, "an application");
   }
   const struct {
     const char* name;
@@ -197,28 +196,26 @@ void CheckVersion(Checks& checks, const std::string& exePath) {
   for (const auto& s : strings) {
     const std::string key = std::string("\\StringFileInfo\\040904B0\\") + s.name;
     const bool found = VerQueryValueA(block.data(), key.c_str(), &value, &length) != 0;
-    checks.ExpectEqual(found ? std::string(static_cast<const char*>(value)) : std::string("(none)"),
+    ExpectEqual(found ? std::string(static_cast<const char*>(value)) : std::string("(none)"),
                        s.want, std::string("version string ") + s.name);
   }
 }
 
 }  // namespace
 
-int RunResourcesCase(const Options& options) {
-  Checks checks("resources");
+TEST(KeyrillExe, resources) {
+  const Options& options = TheOptions();
   HMODULE module = LoadLibraryExA(options.keyrillExe.c_str(), nullptr,
                                   LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-  if (!checks.Expect(module != nullptr, "keyrill.exe opens as a resource file")) {
-    return checks.Finish();
+  if (!Expect(module != nullptr, "keyrill.exe opens as a resource file")) {
+    return;
   }
-  for (const ExpectedDialog& dialog : ExpectedDialogs())
-    CheckDialogTemplate(checks, module, dialog);
-  CheckMenu(checks, module);
-  CheckAccelerators(checks, module);
-  CheckIcon(checks, module);
+  for (const ExpectedDialog& dialog : ExpectedDialogs()) CheckDialogTemplate(module, dialog);
+  CheckMenu(module);
+  CheckAccelerators(module);
+  CheckIcon(module);
   FreeLibrary(module);
-  CheckVersion(checks, options.keyrillExe);
-  return checks.Finish();
+  CheckVersion(options.keyrillExe);
 }
 
 }  // namespace e2e

@@ -76,37 +76,37 @@ bool AllWhite(const ClientPixels& p, const Box& b) {
 
 }  // namespace
 
-int RunScreenCase(const Options& options) {
-  Checks checks("screen");
+TEST(KeyrillExe, screen) {
+  const Options& options = TheOptions();
   const std::string work = JoinPath(options.workRoot, "screen");
-  checks.Expect(MakeFreshDirectory(work), "fresh working directory");
+  Expect(MakeFreshDirectory(work), "fresh working directory");
   // Six short lines: the page's line blocks reach into the lower half.
   WriteWholeFile(JoinPath(work, "tests.tst"),
                  "\r\n~Screen\r\nthe cat sat\r\r\nline two\r\r\nline three\r\r\nline four\r\r\n"
                  "line five\r\r\nline six");
-  KeyrillProcess keyrill(options.keyrillExe, work, checks);
-  if (!keyrill.Started()) return checks.Finish();
+  KeyrillProcess keyrill(options.keyrillExe, work);
+  if (!keyrill.Started()) return;
   HWND main = keyrill.Main();
 
   // Idle: the prompt row is drawn, nothing below the two idle rows.
   const ClientPixels idle = SettledCapture(main, 0);
-  if (!checks.Expect(idle.width > 0, "the client area can be read from the screen")) {
-    return checks.Finish();
+  if (!Expect(idle.width > 0, "the client area can be read from the screen")) {
+    return;
   }
-  checks.Expect(idle.DarkInRows(12, 40) > 100, "the prompt is drawn at the top");
-  checks.ExpectEqual(idle.DarkInRows(0, 12), 0, "nothing above the prompt");
-  checks.ExpectEqual(idle.DarkInRows(120, idle.height), 0, "the rest of the idle screen is white");
+  Expect(idle.DarkInRows(12, 40) > 100, "the prompt is drawn at the top");
+  ExpectEqual(idle.DarkInRows(0, 12), 0, "nothing above the prompt");
+  ExpectEqual(idle.DarkInRows(120, idle.height), 0, "the rest of the idle screen is white");
 
   // A choice redraws the idle rows: the prompt changes, the name appears.
   keyrill.PostCommand(kSelectTest);
   if (HWND dialog = keyrill.WaitDialog("Select Test")) {
-    DoubleClickEntry(checks, dialog, kTestList, "Screen");
+    DoubleClickEntry(dialog, kTestList, "Screen");
     WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000);
   }
   const ClientPixels chosen = NextChange(main, idle, 0, 5000);
   const ClientPixels chosenSettled = SettledCapture(main, 0);
   const Box rows = DifferenceBox(idle, chosenSettled, 0);
-  checks.Expect(
+  Expect(
       chosen.width > 0 && !rows.empty() && rows.left >= 12 && rows.top >= 12 && rows.bottom < 120,
       "the choice redraws only the idle rows " + BoxText(rows));
 
@@ -118,48 +118,47 @@ int RunScreenCase(const Options& options) {
   const Box cell = DifferenceBox(on, off, kPageTop);
   const int w = cell.right - cell.left;
   const int h = cell.bottom - cell.top;
-  if (checks.Expect(!cell.empty(), "the cursor blinks")) {
-    checks.Expect(w >= 6 && w <= 30 && h >= 10 && h <= 40,
-                  "the cursor cell " + BoxText(cell) + " is one character cell");
-    checks.Expect(AllDark(on, cell), "the cursor cell is black after a key");
-    checks.Expect(AllWhite(off, cell), "then white at the blink");
-    checks.ExpectEqual(cell.left, 12 + 2 * w, "the cursor stands after the two typed characters");
-    checks.ExpectEqual(cell.top, kPageTop + h, "the cursor is on the first typed row");
-    checks.Expect(on.DarkInRows(kPageTop, kPageTop + h) > 100, "the target row is drawn");
-    checks.Expect(on.DarkInRows(on.height / 2, on.height) > 200,
-                  "the page's lower lines are drawn in the lower half");
+  if (Expect(!cell.empty(), "the cursor blinks")) {
+    Expect(w >= 6 && w <= 30 && h >= 10 && h <= 40,
+           "the cursor cell " + BoxText(cell) + " is one character cell");
+    Expect(AllDark(on, cell), "the cursor cell is black after a key");
+    Expect(AllWhite(off, cell), "then white at the blink");
+    ExpectEqual(cell.left, 12 + 2 * w, "the cursor stands after the two typed characters");
+    ExpectEqual(cell.top, kPageTop + h, "the cursor is on the first typed row");
+    Expect(on.DarkInRows(kPageTop, kPageTop + h) > 100, "the target row is drawn");
+    Expect(on.DarkInRows(on.height / 2, on.height) > 200,
+           "the page's lower lines are drawn in the lower half");
     int typedInk = 0;
     for (int y = cell.top; y < cell.bottom; ++y) {
       for (int x = 12; x < cell.left; ++x) typedInk += on.Dark(x, y) ? 1 : 0;
     }
-    checks.Expect(typedInk > 20, "the typed characters are drawn left of the cursor");
+    Expect(typedInk > 20, "the typed characters are drawn left of the cursor");
   }
   SleepMs(300);
   const ClientPixels running = CaptureClient(main);
-  checks.Expect(running.width > 0 && running.DarkInRows(0, kPageTop) > 50,
-                "the statistics bar is drawn above the page");
+  Expect(running.width > 0 && running.DarkInRows(0, kPageTop) > 50,
+         "the statistics bar is drawn above the page");
 
   // Paused: no blink, no statistics; resumed: the blinking goes on.
   keyrill.Command(kPauseTest);
   const ClientPixels paused = SettledCapture(main, 0);
   SleepMs(1200);
   const ClientPixels stillPaused = CaptureClient(main);
-  checks.Expect(paused.width > 0 && SameFrom(paused, stillPaused, 0),
-                "nothing changes while paused " + BoxText(DifferenceBox(paused, stillPaused, 0)));
+  Expect(paused.width > 0 && SameFrom(paused, stillPaused, 0),
+         "nothing changes while paused " + BoxText(DifferenceBox(paused, stillPaused, 0)));
   keyrill.Command(kPauseTest);
-  checks.Expect(NextChange(main, stillPaused, 0, 3000).width > 0,
-                "the window changes again after the pause");
+  Expect(NextChange(main, stillPaused, 0, 3000).width > 0,
+         "the window changes again after the pause");
 
   // End Test: the idle screen again, the bar and the page gone.
   keyrill.Command(kEndTest);
   const ClientPixels ended = SettledCapture(main, 0);
-  checks.Expect(ended.width > 0 && ended.DarkInRows(12, 40) > 100, "the prompt is back");
-  checks.ExpectEqual(ended.DarkInRows(0, 12), 0, "the statistics bar is gone");
-  checks.ExpectEqual(ended.DarkInRows(120, ended.height), 0, "the page is gone");
+  Expect(ended.width > 0 && ended.DarkInRows(12, 40) > 100, "the prompt is back");
+  ExpectEqual(ended.DarkInRows(0, 12), 0, "the statistics bar is gone");
+  ExpectEqual(ended.DarkInRows(120, ended.height), 0, "the page is gone");
 
   keyrill.Command(kExit);
   keyrill.ExpectExit(0, "Exit");
-  return checks.Finish();
 }
 
 }  // namespace e2e

@@ -33,40 +33,61 @@ Figures ReadReport(HWND report) {
           WindowText(GetDlgItem(report, kCharacters)), WindowText(GetDlgItem(report, kErrors))};
 }
 
+// The visible windows of that process captioned "Report".
+int ReportsOpen(DWORD processId) {
+  struct Count {
+    DWORD processId;
+    int reports;
+  } count{processId, 0};
+  EnumWindows(
+      [](HWND window, LPARAM parameter) -> BOOL {
+        auto* counted = reinterpret_cast<Count*>(parameter);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == counted->processId && IsWindowVisible(window) &&
+            WindowText(window) == "Report") {
+          ++counted->reports;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&count));
+  return count.reports;
+}
+
 bool IsSixDecimals(const std::string& text) {
   return std::regex_match(text, std::regex(R"(-?[0-9]+\.[0-9]{6})"));
 }
 
 // Checks the integer figures, the "%f" form of time and rate, and that the rate
 // is the typed words over the time. Returns the time taken in seconds.
-double CheckFigures(Checks& checks, const Figures& got, const char* wordsTyped, const char* errors,
+double CheckFigures(const Figures& got, const char* wordsTyped, const char* errors,
                     const std::string& run) {
-  checks.ExpectEqual(got.wordsInTest, "4", run + ": words in test");
-  checks.ExpectEqual(got.wordsTyped, wordsTyped, run + ": words typed");
-  checks.ExpectEqual(got.characters, "32", run + ": characters (of the targets)");
-  checks.ExpectEqual(got.errors, errors, run + ": errors");
-  checks.Expect(IsSixDecimals(got.timeTaken), run + ": time taken \"" + got.timeTaken + "\"");
-  checks.Expect(IsSixDecimals(got.wordsPerMinute),
-                run + ": words per minute \"" + got.wordsPerMinute + "\"");
+  ExpectEqual(got.wordsInTest, "4", run + ": words in test");
+  ExpectEqual(got.wordsTyped, wordsTyped, run + ": words typed");
+  ExpectEqual(got.characters, "32", run + ": characters (of the targets)");
+  ExpectEqual(got.errors, errors, run + ": errors");
+  Expect(IsSixDecimals(got.timeTaken), run + ": time taken \"" + got.timeTaken + "\"");
+  Expect(IsSixDecimals(got.wordsPerMinute),
+         run + ": words per minute \"" + got.wordsPerMinute + "\"");
   const double seconds = std::atof(got.timeTaken.c_str());
   const double rate = std::atof(got.wordsPerMinute.c_str());
   const double words = std::atof(wordsTyped);
-  checks.Expect(seconds > 0.0, run + ": some time was taken");
-  checks.Expect(seconds > 0.0 && std::fabs(rate - words / seconds * 60.0) <= 0.001 * rate + 1e-6,
-                run + ": rate " + got.wordsPerMinute + " is " + wordsTyped + " words over " +
-                    got.timeTaken + " s");
+  Expect(seconds > 0.0, run + ": some time was taken");
+  Expect(seconds > 0.0 && std::fabs(rate - words / seconds * 60.0) <= 0.001 * rate + 1e-6,
+         run + ": rate " + got.wordsPerMinute + " is " + wordsTyped + " words over " +
+             got.timeTaken + " s");
   return seconds;
 }
 
-void SelectTyping(Checks& checks, KeyrillProcess& keyrill) {
+void SelectTyping(KeyrillProcess& keyrill) {
   keyrill.PostCommand(kSelectTest);
   HWND dialog = keyrill.WaitDialog("Select Test");
   if (dialog == nullptr) return;
-  checks.ExpectEqual(JoinEntries(ListEntries(GetDlgItem(dialog, kTestList))), "Alpha|Typing|zeta",
-                     "Select Test lists the names in the list's order");
-  DoubleClickEntry(checks, dialog, kTestList, "Typing");
-  checks.Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000),
-                "the double-click closes Select Test");
+  ExpectEqual(JoinEntries(ListEntries(GetDlgItem(dialog, kTestList))), "Alpha|Typing|zeta",
+              "Select Test lists the names in the list's order");
+  DoubleClickEntry(dialog, kTestList, "Typing");
+  Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000),
+         "the double-click closes Select Test");
 }
 
 bool NoReportWithin(KeyrillProcess& keyrill, DWORD ms) {
@@ -76,15 +97,15 @@ bool NoReportWithin(KeyrillProcess& keyrill, DWORD ms) {
 
 }  // namespace
 
-int RunTypingCase(const Options& options) {
-  Checks checks("typing");
+TEST(KeyrillExe, typing) {
+  const Options& options = TheOptions();
   const std::string work = JoinPath(options.workRoot, "typing");
-  checks.Expect(MakeFreshDirectory(work), "fresh working directory");
+  Expect(MakeFreshDirectory(work), "fresh working directory");
   WriteWholeFile(JoinPath(work, "tests.tst"), kLibrary);
-  KeyrillProcess keyrill(options.keyrillExe, work, checks);
-  if (!keyrill.Started()) return checks.Finish();
+  KeyrillProcess keyrill(options.keyrillExe, work);
+  if (!keyrill.Started()) return;
 
-  SelectTyping(checks, keyrill);
+  SelectTyping(keyrill);
 
   // Run 1. Targets: "the cat"+CR, "sat on"+CR, "ab cdefgh"+CR, "dog"+CR, "end".
   const std::uint64_t begun = NowMs();
@@ -113,31 +134,30 @@ int RunTypingCase(const Options& options) {
   if (report != nullptr) {
     // Typed: "the cat", "sat om", "ab     gh", "d", "end": 2+2+2+1+1 words;
     // errors 1 (CR) + 2 + 5 + 3 + 0.
-    const double seconds = CheckFigures(checks, ReadReport(report), "8", "11", "run 1");
+    const double seconds = CheckFigures(ReadReport(report), "8", "11", "run 1");
     const double bound = static_cast<double>((reported - begun) - (resumedAt - pausedAt)) / 1000.0;
-    checks.Expect(seconds <= bound + 0.05, "run 1: the pause is not counted (" +
-                                               std::to_string(seconds) + " s, at most " +
-                                               std::to_string(bound) + " s)");
-    CheckLiveDialog(checks, report, ExpectedDialogById(106), Placement::InWorkArea, nullptr);
-    checks.Expect(FocusOfThreadOwning(report) == GetDlgItem(report, kWpm),
-                  "the Report opens with the focus on the rate");
+    Expect(seconds <= bound + 0.05, "run 1: the pause is not counted (" + std::to_string(seconds) +
+                                        " s, at most " + std::to_string(bound) + " s)");
+    CheckLiveDialog(report, ExpectedDialogById(106), Placement::InWorkArea, nullptr);
+    Expect(FocusOfThreadOwning(report) == GetDlgItem(report, kWpm),
+           "the Report opens with the focus on the rate");
     const auto style = static_cast<DWORD>(GetWindowLongA(GetDlgItem(report, kWpm), GWL_STYLE));
-    checks.Expect((style & ES_READONLY) != 0 && (style & WS_BORDER) == 0,
-                  "the figures are read-only and borderless");
+    Expect((style & ES_READONLY) != 0 && (style & WS_BORDER) == 0,
+           "the figures are read-only and borderless");
     // Enter and Escape arrive as IDOK and IDCANCEL and are ignored.
     SendWithTimeout(report, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     SendWithTimeout(report, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     SleepMs(300);
-    checks.Expect(IsWindow(report) != 0, "Enter and Escape leave the Report open");
-    Click(checks, GetDlgItem(report, kReportOk), "OK");
-    checks.Expect(WaitUntil([&] { return IsWindow(report) == 0; }, 20000), "OK closes the Report");
+    Expect(IsWindow(report) != 0, "Enter and Escape leave the Report open");
+    Click(GetDlgItem(report, kReportOk), "OK");
+    Expect(WaitUntil([&] { return IsWindow(report) == 0; }, 20000), "OK closes the Report");
   }
 
   // Run 2, ended early: End Test gives no Report and leaves the program idle.
   keyrill.Char('\r');
   keyrill.Type("the");
   keyrill.Command(kEndTest);
-  checks.Expect(NoReportWithin(keyrill, 1000), "End Test shows no Report");
+  Expect(NoReportWithin(keyrill, 1000), "End Test shows no Report");
 
   // Run 3, begun from the menu and typed right: only the CRs count as errors.
   keyrill.Command(kBeginTest);
@@ -145,9 +165,16 @@ int RunTypingCase(const Options& options) {
   keyrill.PostChar('d');
   report = keyrill.WaitDialog("Report");
   if (report != nullptr) {
-    CheckFigures(checks, ReadReport(report), "8", "4", "run 3");
-    Click(checks, GetDlgItem(report, kReportOk), "OK");
-    checks.Expect(WaitUntil([&] { return IsWindow(report) == 0; }, 20000), "OK closes the Report");
+    // The second character of one keystroke (a dead key and a letter it does not
+    // combine with) is already queued for the main window when the Report opens;
+    // the Report's message loop hands it over, and the finished run must not take it.
+    keyrill.PostChar('x');
+    keyrill.PostChar('\r');
+    SleepMs(800);
+    ExpectEqual(ReportsOpen(keyrill.Pid()), 1, "characters behind the Report open no second one");
+    CheckFigures(ReadReport(report), "8", "4", "run 3");
+    Click(GetDlgItem(report, kReportOk), "OK");
+    Expect(WaitUntil([&] { return IsWindow(report) == 0; }, 20000), "OK closes the Report");
   }
 
   keyrill.Command(kExit);
@@ -155,8 +182,7 @@ int RunTypingCase(const Options& options) {
 
   std::string bytes;
   ReadWholeFile(JoinPath(work, "tests.tst"), bytes);
-  checks.ExpectEqual(bytes, kLibrary, "running tests writes nothing to the library");
-  return checks.Finish();
+  ExpectEqual(bytes, kLibrary, "running tests writes nothing to the library");
 }
 
 }  // namespace e2e

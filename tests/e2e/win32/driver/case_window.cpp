@@ -14,40 +14,40 @@ namespace {
 
 constexpr const char* kLibrary = "\r\n~Short\r\nthe cat sat";
 
-void CheckMainWindow(Checks& checks, KeyrillProcess& keyrill) {
+void CheckMainWindow(KeyrillProcess& keyrill) {
   HWND main = keyrill.Main();
-  checks.Expect(FindWindowA("CForm", nullptr) != nullptr, "FindWindowA(\"CForm\", NULL) finds it");
-  checks.ExpectEqual(ClassName(main), "CForm", "window class");
+  Expect(FindWindowA("CForm", nullptr) != nullptr, "FindWindowA(\"CForm\", NULL) finds it");
+  ExpectEqual(ClassName(main), "CForm", "window class");
   char title[128] = {};
   GetWindowTextA(main, title, sizeof title);
-  checks.ExpectEqual(title, "Keyrill Beta 0.80", "title");
+  ExpectEqual(title, "Keyrill Beta 0.80", "title");
   const RECT frame = ScreenRect(main);
-  checks.Expect(frame.left == 50 && frame.top == 50, "frame at (50, 50)");
-  checks.ExpectEqual(frame.right - frame.left, 500, "frame width");
-  checks.ExpectEqual(frame.bottom - frame.top, 500, "frame height");
+  Expect(frame.left == 50 && frame.top == 50, "frame at (50, 50)");
+  ExpectEqual(frame.right - frame.left, 500, "frame width");
+  ExpectEqual(frame.bottom - frame.top, 500, "frame height");
   const auto style = static_cast<DWORD>(GetWindowLongA(main, GWL_STYLE));
-  checks.Expect((style & WS_OVERLAPPEDWINDOW) == WS_OVERLAPPEDWINDOW, "WS_OVERLAPPEDWINDOW");
-  checks.Expect((style & WS_VISIBLE) != 0, "shown");
-  checks.ExpectEqual(static_cast<long long>(GetClassLongA(main, GCL_STYLE)), 0, "class style 0");
-  checks.ExpectEqual(static_cast<long long>(GetClassLongA(main, GCL_CBCLSEXTRA)), 0,
-                     "no extra class bytes");
-  checks.ExpectEqual(static_cast<long long>(GetClassLongA(main, GCL_CBWNDEXTRA)), 0,
-                     "no extra window bytes");
+  Expect((style & WS_OVERLAPPEDWINDOW) == WS_OVERLAPPEDWINDOW, "WS_OVERLAPPEDWINDOW");
+  Expect((style & WS_VISIBLE) != 0, "shown");
+  ExpectEqual(static_cast<long long>(GetClassLongA(main, GCL_STYLE)), 0, "class style 0");
+  ExpectEqual(static_cast<long long>(GetClassLongA(main, GCL_CBCLSEXTRA)), 0,
+              "no extra class bytes");
+  ExpectEqual(static_cast<long long>(GetClassLongA(main, GCL_CBWNDEXTRA)), 0,
+              "no extra window bytes");
   RECT client{};
   GetClientRect(main, &client);
-  checks.Expect(client.right > 400 && client.bottom > 350,
-                "client area " + std::to_string(client.right) + " x " +
-                    std::to_string(client.bottom) + " inside the 500 x 500 frame");
+  Expect(client.right > 400 && client.bottom > 350, "client area " + std::to_string(client.right) +
+                                                        " x " + std::to_string(client.bottom) +
+                                                        " inside the 500 x 500 frame");
   std::printf("client area %ld x %ld\n", client.right, client.bottom);
 
   HMENU menu = GetMenu(main);
-  checks.Expect(menu != nullptr, "the window has its menu bar");
+  Expect(menu != nullptr, "the window has its menu bar");
   // Reading another process's menu items is possible on Windows; Wine answers
   // only inside the owning process, so the items themselves are also checked
   // from the resource by the resources case.
   const int count = GetMenuItemCount(menu);
   if (count >= 0) {
-    checks.ExpectEqual(count, 1, "one popup on the menu bar");
+    ExpectEqual(count, 1, "one popup on the menu bar");
     HMENU file = GetSubMenu(menu, 0);
     const auto& want = ExpectedFileMenu();
     for (std::size_t i = 0; file != nullptr && i < want.size(); ++i) {
@@ -59,11 +59,11 @@ void CheckMainWindow(Checks& checks, KeyrillProcess& keyrill) {
       item.cch = sizeof text;
       GetMenuItemInfoA(file, static_cast<UINT>(i), TRUE, &item);
       if (want[i].text == nullptr) {
-        checks.Expect((item.fType & MFT_SEPARATOR) != 0,
-                      "live menu item " + std::to_string(i + 1) + ": separator");
+        Expect((item.fType & MFT_SEPARATOR) != 0,
+               "live menu item " + std::to_string(i + 1) + ": separator");
       } else {
-        checks.ExpectEqual(text, want[i].text, "live menu item text");
-        checks.ExpectEqual(static_cast<long long>(item.wID), want[i].command, "live menu item id");
+        ExpectEqual(text, want[i].text, "live menu item text");
+        ExpectEqual(static_cast<long long>(item.wID), want[i].command, "live menu item id");
       }
     }
   } else {
@@ -71,78 +71,73 @@ void CheckMainWindow(Checks& checks, KeyrillProcess& keyrill) {
   }
 }
 
-void CheckTestDialogs(Checks& checks, KeyrillProcess& keyrill) {
+void CheckTestDialogs(KeyrillProcess& keyrill) {
   // Select Test: the list has the focus; Enter (IDOK) is ignored; the close box
   // (WM_CLOSE, which the dialog manager turns into IDCANCEL) closes it.
   keyrill.PostCommand(kSelectTest);
   if (HWND dialog = keyrill.WaitDialog("Select Test")) {
-    CheckLiveDialog(checks, dialog, ExpectedDialogById(108), Placement::OnMainWindow,
-                    keyrill.Main());
-    checks.Expect(FocusOfThreadOwning(dialog) == GetDlgItem(dialog, kTestList),
-                  "Select Test opens with the focus on the list");
-    checks.ExpectEqual(static_cast<long long>(ListEntries(GetDlgItem(dialog, kTestList)).size()), 1,
-                       "Select Test lists the one stored test");
+    CheckLiveDialog(dialog, ExpectedDialogById(108), Placement::OnMainWindow, keyrill.Main());
+    Expect(FocusOfThreadOwning(dialog) == GetDlgItem(dialog, kTestList),
+           "Select Test opens with the focus on the list");
+    ExpectEqual(static_cast<long long>(ListEntries(GetDlgItem(dialog, kTestList)).size()), 1,
+                "Select Test lists the one stored test");
     SendWithTimeout(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     SleepMs(300);
-    checks.Expect(IsWindow(dialog) != 0, "Enter does not close Select Test");
-    checks.Expect(IsWindowEnabled(keyrill.Main()) == 0, "the main window is disabled meanwhile");
+    Expect(IsWindow(dialog) != 0, "Enter does not close Select Test");
+    Expect(IsWindowEnabled(keyrill.Main()) == 0, "the main window is disabled meanwhile");
     PostMessageA(dialog, WM_CLOSE, 0, 0);
-    checks.Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000),
-                  "the close box closes Select Test");
+    Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000),
+           "the close box closes Select Test");
   }
 
   // Add Test: the name box has the focus and takes at most 47 characters;
   // Escape (IDCANCEL) closes it.
   keyrill.PostCommand(kAddTest);
   if (HWND dialog = keyrill.WaitDialog("Add Test")) {
-    CheckLiveDialog(checks, dialog, ExpectedDialogById(110), Placement::OnMainWindow,
-                    keyrill.Main());
-    checks.Expect(FocusOfThreadOwning(dialog) == GetDlgItem(dialog, kTestName),
-                  "Add Test opens with the focus on the name box");
+    CheckLiveDialog(dialog, ExpectedDialogById(110), Placement::OnMainWindow, keyrill.Main());
+    Expect(FocusOfThreadOwning(dialog) == GetDlgItem(dialog, kTestName),
+           "Add Test opens with the focus on the name box");
     LRESULT limit = 0;
     SendWithTimeout(GetDlgItem(dialog, kTestName), EM_GETLIMITTEXT, 0, 0, &limit);
-    checks.ExpectEqual(limit, 47, "the name box takes 47 characters");
+    ExpectEqual(limit, 47, "the name box takes 47 characters");
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
-    checks.Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000),
-                  "Escape closes Add Test");
+    Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000), "Escape closes Add Test");
   }
 
   // Edit Test: no menu item, command 40009 (Ctrl+E) only; the focus on Update.
   keyrill.PostCommand(kEditTest);
   if (HWND dialog = keyrill.WaitDialog("Edit Test")) {
-    CheckLiveDialog(checks, dialog, ExpectedDialogById(111), Placement::OnMainWindow,
-                    keyrill.Main());
-    checks.Expect(FocusOfThreadOwning(dialog) == GetDlgItem(dialog, kUpdateButton),
-                  "Edit Test opens with the focus on Update");
+    CheckLiveDialog(dialog, ExpectedDialogById(111), Placement::OnMainWindow, keyrill.Main());
+    Expect(FocusOfThreadOwning(dialog) == GetDlgItem(dialog, kUpdateButton),
+           "Edit Test opens with the focus on Update");
     LRESULT limit = 0;
     SendWithTimeout(GetDlgItem(dialog, kTestName), EM_GETLIMITTEXT, 0, 0, &limit);
-    checks.ExpectEqual(limit, 47, "Edit Test's name box takes 47 characters");
+    ExpectEqual(limit, 47, "Edit Test's name box takes 47 characters");
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
-    checks.Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000),
-                  "Escape closes Edit Test");
+    Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000), "Escape closes Edit Test");
   }
 }
 
 }  // namespace
 
-int RunWindowCase(const Options& options) {
-  Checks checks("window");
+TEST(KeyrillExe, window) {
+  const Options& options = TheOptions();
   const std::string work = JoinPath(options.workRoot, "window");
-  checks.Expect(MakeFreshDirectory(work), "fresh working directory");
+  Expect(MakeFreshDirectory(work), "fresh working directory");
   WriteWholeFile(JoinPath(work, "tests.tst"), kLibrary);
 
   {
-    KeyrillProcess keyrill(options.keyrillExe, work, checks);
+    KeyrillProcess keyrill(options.keyrillExe, work);
     if (keyrill.Started()) {
-      CheckMainWindow(checks, keyrill);
-      CheckTestDialogs(checks, keyrill);
+      CheckMainWindow(keyrill);
+      CheckTestDialogs(keyrill);
 
       // The close box in the middle of a run ends the program, without a Report.
       keyrill.PostCommand(kSelectTest);
       if (HWND dialog = keyrill.WaitDialog("Select Test")) {
-        DoubleClickEntry(checks, dialog, kTestList, "Short");
-        checks.Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000),
-                      "a double-click closes Select Test");
+        DoubleClickEntry(dialog, kTestList, "Short");
+        Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000),
+               "a double-click closes Select Test");
       }
       keyrill.Char('\r');
       keyrill.Type("the");
@@ -152,7 +147,7 @@ int RunWindowCase(const Options& options) {
   }
 
   {
-    KeyrillProcess keyrill(options.keyrillExe, work, checks);
+    KeyrillProcess keyrill(options.keyrillExe, work);
     if (keyrill.Started()) {
       keyrill.Command(kExit);
       keyrill.ExpectExit(0, "Exit");
@@ -161,8 +156,7 @@ int RunWindowCase(const Options& options) {
 
   std::string bytes;
   ReadWholeFile(JoinPath(work, "tests.tst"), bytes);
-  checks.ExpectEqual(bytes, kLibrary, "the library is only read");
-  return checks.Finish();
+  ExpectEqual(bytes, kLibrary, "the library is only read");
 }
 
 }  // namespace e2e

@@ -1,6 +1,8 @@
-// The end-to-end cases of keyrill.exe; each returns the process exit status.
-// Test side.
+// What the end-to-end cases of keyrill.exe are run against, given on the driver's
+// command line. Test side.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <string>
 
@@ -12,16 +14,7 @@ struct Options {
   std::string poseDirectory;  // screenshots only: where the pose markers go
 };
 
-int RunResourcesCase(const Options& options);
-int RunWindowCase(const Options& options);
-int RunLibraryCase(const Options& options);
-int RunTypingCase(const Options& options);
-int RunFatalCase(const Options& options);
-int RunKeyboardCase(const Options& options);
-int RunScreenCase(const Options& options);
-int RunScreenshotPoses(const Options& options);
-// keyrillExe is the Start-menu shortcut the installer made, not the program.
-int RunInstalledCase(const Options& options);
-int RunCyrillicCase(const Options& options);
+// Set once by the driver's main before any case runs.
+Options& TheOptions();
 
 }  // namespace e2e

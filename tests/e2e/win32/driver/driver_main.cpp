@@ -1,38 +1,42 @@
 // keyrill_e2e.exe: drives keyrill.exe from outside, as another Windows program
-// would, and reports what did not behave. Test side; run under Wine by ctest.
-//   keyrill_e2e.exe <case> <keyrill.exe> <empty work directory> [pose directory]
-//   keyrill_e2e.exe installed <Start-menu shortcut> <work directory>
+// would; each case is a GoogleTest test of the suite KeyrillExe. Test side; run
+// under Wine by ctest.
+//   keyrill_e2e.exe [GoogleTest flags] <case> <keyrill.exe> <empty work directory>
+//                   [pose directory]
+//   (installed: <keyrill.exe> is the Start-menu shortcut the installer made)
+#include <gtest/gtest.h>
+
 #include <cstdio>
-#include <cstring>
+#include <string>
 
 #include "cases.h"
 #include "e2e_support.h"
 
+namespace e2e {
+
+Options& TheOptions() {
+  static Options options;
+  return options;
+}
+
+}  // namespace e2e
+
 int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
   if (argc < 4) {
     std::printf("usage: keyrill_e2e <case> <keyrill.exe> <work directory> [pose directory]\n");
     return 2;
   }
-  e2e::Options options;
+  e2e::Options& options = e2e::TheOptions();
   options.keyrillExe = e2e::ToWindowsPath(argv[2]);
   options.workRoot = e2e::ToWindowsPath(argv[3]);
   if (argc > 4) options.poseDirectory = e2e::ToWindowsPath(argv[4]);
-
-  struct Case {
-    const char* name;
-    int (*run)(const e2e::Options&);
-  };
-  const Case cases[] = {
-      {"resources", e2e::RunResourcesCase}, {"window", e2e::RunWindowCase},
-      {"library", e2e::RunLibraryCase},     {"typing", e2e::RunTypingCase},
-      {"fatal", e2e::RunFatalCase},         {"keyboard", e2e::RunKeyboardCase},
-      {"screen", e2e::RunScreenCase},       {"poses", e2e::RunScreenshotPoses},
-      {"installed", e2e::RunInstalledCase},
-      {"cyrillic", e2e::RunCyrillicCase},
-  };
-  for (const Case& c : cases) {
-    if (std::strcmp(c.name, argv[1]) == 0) return c.run(options);
+  // One case a run: each starts keyrill.exe on a quiet prefix of its own.
+  GTEST_FLAG_SET(filter, std::string("KeyrillExe.") + argv[1]);
+  const int status = RUN_ALL_TESTS();
+  if (testing::UnitTest::GetInstance()->test_to_run_count() != 1) {
+    std::printf("unknown case %s\n", argv[1]);
+    return 2;
   }
-  std::printf("unknown case %s\n", argv[1]);
-  return 2;
+  return status;
 }

@@ -1,6 +1,8 @@
-// Checks, paths, files and cross-process window helpers for the end-to-end cases.
-// Test side (a Windows program run under Wine).
+// Expectations, paths, files and cross-process window helpers for the end-to-end
+// cases. Test side (a Windows program run under Wine).
 #include "e2e_support.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <fstream>
@@ -9,32 +11,19 @@
 
 namespace e2e {
 
-bool Checks::Expect(bool ok, const std::string& what) {
-  if (ok) {
-    ++passed_;
-  } else {
-    ++failures_;
-    std::printf("FAIL [%s] %s\n", caseName_.c_str(), what.c_str());
-    std::fflush(stdout);
-  }
+bool Expect(bool ok, const std::string& what) {
+  EXPECT_TRUE(ok) << what;
   return ok;
 }
 
-bool Checks::ExpectEqual(const std::string& actual, const std::string& expected,
-                         const std::string& what) {
-  return Expect(actual == expected,
-                what + ": got \"" + Printable(actual) + "\", want \"" + Printable(expected) + "\"");
+bool ExpectEqual(const std::string& actual, const std::string& expected, const std::string& what) {
+  EXPECT_EQ(Printable(actual), Printable(expected)) << what;
+  return actual == expected;
 }
 
-bool Checks::ExpectEqual(long long actual, long long expected, const std::string& what) {
-  return Expect(actual == expected,
-                what + ": got " + std::to_string(actual) + ", want " + std::to_string(expected));
-}
-
-int Checks::Finish() const {
-  std::printf("[%s] %d checks passed, %d failed\n", caseName_.c_str(), passed_, failures_);
-  std::fflush(stdout);
-  return failures_ == 0 && passed_ > 0 ? 0 : 1;
+bool ExpectEqual(long long actual, long long expected, const std::string& what) {
+  EXPECT_EQ(actual, expected) << what;
+  return actual == expected;
 }
 
 std::string Printable(const std::string& bytes) {

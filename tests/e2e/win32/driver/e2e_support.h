@@ -1,6 +1,7 @@
-// What every end-to-end case of keyrill.exe needs: counted checks, Windows paths
-// under Wine, whole-file reads and writes, and finding another process's windows
-// and talking to them by message. Test side: a Windows program of its own.
+// What every end-to-end case of keyrill.exe needs: GoogleTest expectations that
+// say whether they held, Windows paths under Wine, whole-file reads and writes,
+// and finding another process's windows and talking to them by message. Test
+// side: a Windows program of its own.
 #pragma once
 
 #include <windows.h>
@@ -11,22 +12,11 @@
 
 namespace e2e {
 
-// Counts failed expectations and says what failed; a case passes with none.
-class Checks {
- public:
-  explicit Checks(std::string caseName) : caseName_(std::move(caseName)) {}
-  bool Expect(bool ok, const std::string& what);
-  bool ExpectEqual(const std::string& actual, const std::string& expected, const std::string& what);
-  bool ExpectEqual(long long actual, long long expected, const std::string& what);
-  int failures() const { return failures_; }
-  // Prints the summary; the process's exit status.
-  int Finish() const;
-
- private:
-  std::string caseName_;
-  int failures_ = 0;
-  int passed_ = 0;
-};
+// GoogleTest expectations (a failure is recorded, the case goes on) that return
+// whether they held, so that a case can stop where going on makes no sense.
+bool Expect(bool ok, const std::string& what);
+bool ExpectEqual(const std::string& actual, const std::string& expected, const std::string& what);
+bool ExpectEqual(long long actual, long long expected, const std::string& what);
 
 // Bytes made readable: CR, LF and other control bytes escaped.
 std::string Printable(const std::string& bytes);

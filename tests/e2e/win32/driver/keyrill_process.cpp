@@ -5,22 +5,19 @@
 
 namespace e2e {
 
-KeyrillProcess::KeyrillProcess(const std::string& exePath, const std::string& workDirectory,
-                               Checks& checks)
-    : checks_(checks) {
+KeyrillProcess::KeyrillProcess(const std::string& exePath, const std::string& workDirectory) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   std::string commandLine = "\"" + exePath + "\"";
   if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       workDirectory.c_str(), &startup, &info_)) {
-    checks_.Expect(false,
-                   "CreateProcess " + exePath + " (error " + std::to_string(GetLastError()) + ")");
+    Expect(false, "CreateProcess " + exePath + " (error " + std::to_string(GetLastError()) + ")");
     info_ = PROCESS_INFORMATION{};
     return;
   }
   WaitForInputIdle(info_.hProcess, 60000);
   main_ = WaitForProcessWindow(info_.dwProcessId, "CForm", nullptr, 60000);
-  checks_.Expect(main_ != nullptr, "keyrill.exe shows a window of class CForm");
+  Expect(main_ != nullptr, "keyrill.exe shows a window of class CForm");
 }
 
 KeyrillProcess::~KeyrillProcess() {
@@ -38,13 +35,13 @@ bool KeyrillProcess::Running() const {
 }
 
 void KeyrillProcess::Command(int command) {
-  checks_.Expect(SendWithTimeout(main_, WM_COMMAND, MAKEWPARAM(command, 0), 0),
-                 "command " + std::to_string(command) + " is handled");
+  Expect(SendWithTimeout(main_, WM_COMMAND, MAKEWPARAM(command, 0), 0),
+         "command " + std::to_string(command) + " is handled");
 }
 
 void KeyrillProcess::Char(unsigned char code) {
-  checks_.Expect(SendWithTimeout(main_, WM_CHAR, code, 1),
-                 "character " + std::to_string(code) + " is handled");
+  Expect(SendWithTimeout(main_, WM_CHAR, code, 1),
+         "character " + std::to_string(code) + " is handled");
 }
 
 void KeyrillProcess::Type(std::string_view text) {
@@ -52,18 +49,18 @@ void KeyrillProcess::Type(std::string_view text) {
 }
 
 void KeyrillProcess::PostCommand(int command) {
-  checks_.Expect(PostMessageA(main_, WM_COMMAND, MAKEWPARAM(command, 0), 0) != 0,
-                 "command " + std::to_string(command) + " is posted");
+  Expect(PostMessageA(main_, WM_COMMAND, MAKEWPARAM(command, 0), 0) != 0,
+         "command " + std::to_string(command) + " is posted");
 }
 
 void KeyrillProcess::PostChar(unsigned char code) {
-  checks_.Expect(PostMessageA(main_, WM_CHAR, code, 1) != 0,
-                 "character " + std::to_string(code) + " is posted");
+  Expect(PostMessageA(main_, WM_CHAR, code, 1) != 0,
+         "character " + std::to_string(code) + " is posted");
 }
 
 HWND KeyrillProcess::WaitDialog(const char* caption, DWORD timeoutMs) {
   HWND dialog = WaitForProcessWindow(info_.dwProcessId, "#32770", caption, timeoutMs);
-  checks_.Expect(dialog != nullptr, std::string("dialog \"") + caption + "\" opens");
+  Expect(dialog != nullptr, std::string("dialog \"") + caption + "\" opens");
   return dialog;
 }
 
@@ -77,37 +74,36 @@ std::optional<DWORD> KeyrillProcess::WaitExit(DWORD timeoutMs) {
 
 void KeyrillProcess::ExpectExit(DWORD status, const std::string& how) {
   const std::optional<DWORD> code = WaitExit(30000);
-  checks_.Expect(code.has_value(), how + " ends the program");
-  if (code) checks_.ExpectEqual(*code, status, "exit status after " + how);
+  Expect(code.has_value(), how + " ends the program");
+  if (code) ExpectEqual(*code, status, "exit status after " + how);
 }
 
-HWND Control(Checks& checks, HWND dialog, int id, const char* what) {
+HWND Control(HWND dialog, int id, const char* what) {
   HWND control = GetDlgItem(dialog, id);
-  checks.Expect(control != nullptr, std::string(what) + " (id " + std::to_string(id) + ") exists");
+  Expect(control != nullptr, std::string(what) + " (id " + std::to_string(id) + ") exists");
   return control;
 }
 
-void Click(Checks& checks, HWND button, const char* what) {
-  checks.Expect(SendWithTimeout(button, BM_CLICK, 0, 0), std::string("click ") + what);
+void Click(HWND button, const char* what) {
+  Expect(SendWithTimeout(button, BM_CLICK, 0, 0), std::string("click ") + what);
 }
 
-void SetText(Checks& checks, HWND control, const std::string& text, const char* what) {
+void SetText(HWND control, const std::string& text, const char* what) {
   LRESULT ok = 0;
-  checks.Expect(
-      SendWithTimeout(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), &ok) &&
-          ok != 0,
-      std::string("set the text of ") + what);
+  Expect(SendWithTimeout(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), &ok) &&
+             ok != 0,
+         std::string("set the text of ") + what);
 }
 
-void DoubleClickEntry(Checks& checks, HWND dialog, int listId, const std::string& entry) {
+void DoubleClickEntry(HWND dialog, int listId, const std::string& entry) {
   HWND list = GetDlgItem(dialog, listId);
   LRESULT index = LB_ERR;
   SendWithTimeout(list, LB_SELECTSTRING, static_cast<WPARAM>(-1),
                   reinterpret_cast<LPARAM>(entry.c_str()), &index);
-  checks.Expect(index != LB_ERR, "the list holds \"" + entry + "\"");
-  checks.Expect(SendWithTimeout(dialog, WM_COMMAND, MAKEWPARAM(listId, LBN_DBLCLK),
-                                reinterpret_cast<LPARAM>(list)),
-                "double-click \"" + entry + "\"");
+  Expect(index != LB_ERR, "the list holds \"" + entry + "\"");
+  Expect(SendWithTimeout(dialog, WM_COMMAND, MAKEWPARAM(listId, LBN_DBLCLK),
+                         reinterpret_cast<LPARAM>(list)),
+         "double-click \"" + entry + "\"");
 }
 
 std::vector<std::string> ListEntries(HWND list) {

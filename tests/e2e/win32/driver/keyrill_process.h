@@ -17,7 +17,7 @@ namespace e2e {
 class KeyrillProcess {
  public:
   // Starts the program and waits for its "CForm" window.
-  KeyrillProcess(const std::string& exePath, const std::string& workDirectory, Checks& checks);
+  KeyrillProcess(const std::string& exePath, const std::string& workDirectory);
   // A process the case left running is ended, so that no case leaks into the next.
   ~KeyrillProcess();
   KeyrillProcess(const KeyrillProcess&) = delete;
@@ -44,18 +44,17 @@ class KeyrillProcess {
   bool Running() const;
 
  private:
-  Checks& checks_;
   PROCESS_INFORMATION info_{};
   HWND main_ = nullptr;
 };
 
 // A control of a dialog by id, checked to exist.
-HWND Control(Checks& checks, HWND dialog, int id, const char* what);
+HWND Control(HWND dialog, int id, const char* what);
 // Presses a button as a click would (BM_CLICK, answered synchronously).
-void Click(Checks& checks, HWND button, const char* what);
-void SetText(Checks& checks, HWND control, const std::string& text, const char* what);
+void Click(HWND button, const char* what);
+void SetText(HWND control, const std::string& text, const char* what);
 // Selects the list's entry of that text and sends the double-click notification.
-void DoubleClickEntry(Checks& checks, HWND dialog, int listId, const std::string& entry);
+void DoubleClickEntry(HWND dialog, int listId, const std::string& entry);
 // The list's entries, in the list's own order.
 std::vector<std::string> ListEntries(HWND list);
 // Entries joined by "|", for comparing and for messages.

@@ -104,49 +104,49 @@ std::string StaticTexts(HWND window) {
   return joined;
 }
 
-void CheckLiveDialog(Checks& checks, HWND dialog, const ExpectedDialog& expected,
-                     Placement placement, HWND mainWindow) {
+void CheckLiveDialog(HWND dialog, const ExpectedDialog& expected, Placement placement,
+                     HWND mainWindow) {
   const std::string name = expected.caption;
-  checks.ExpectEqual(WindowText(dialog), expected.caption, name + ": caption");
+  ExpectEqual(WindowText(dialog), expected.caption, name + ": caption");
   const auto style = static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE));
-  checks.Expect((style & (WS_POPUP | WS_CAPTION)) == (WS_POPUP | WS_CAPTION),
-                name + ": a popup with a caption");
-  checks.Expect(((style & WS_SYSMENU) != 0) == ((expected.style & WS_SYSMENU) != 0),
-                name + ": close box " + ((expected.style & WS_SYSMENU) != 0 ? "shown" : "absent"));
+  Expect((style & (WS_POPUP | WS_CAPTION)) == (WS_POPUP | WS_CAPTION),
+         name + ": a popup with a caption");
+  Expect(((style & WS_SYSMENU) != 0) == ((expected.style & WS_SYSMENU) != 0),
+         name + ": close box " + ((expected.style & WS_SYSMENU) != 0 ? "shown" : "absent"));
 
   DialogUnits units;
-  checks.Expect(units.ok(), name + ": a dialog in the test's own process converts dialog units");
+  Expect(units.ok(), name + ": a dialog in the test's own process converts dialog units");
 
   std::vector<HWND> children;
   for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
        child = GetWindow(child, GW_HWNDNEXT)) {
     children.push_back(child);
   }
-  checks.ExpectEqual(static_cast<long long>(children.size()),
-                     static_cast<long long>(expected.controls.size()), name + ": control count");
+  ExpectEqual(static_cast<long long>(children.size()),
+              static_cast<long long>(expected.controls.size()), name + ": control count");
   for (std::size_t i = 0; i < children.size() && i < expected.controls.size(); ++i) {
     const ExpectedControl& want = expected.controls[i];
     HWND child = children[i];
     const std::string what = name + " control " + std::to_string(i + 1);
     const std::string windowClass = ClassName(child);
-    checks.Expect(lstrcmpiA(windowClass.c_str(), want.windowClass) == 0,
-                  what + ": class " + windowClass + ", want " + want.windowClass);
-    checks.ExpectEqual(GetDlgCtrlID(child) & 0xFFFF, want.id & 0xFFFF, what + ": id");
+    Expect(lstrcmpiA(windowClass.c_str(), want.windowClass) == 0,
+           what + ": class " + windowClass + ", want " + want.windowClass);
+    ExpectEqual(GetDlgCtrlID(child) & 0xFFFF, want.id & 0xFFFF, what + ": id");
     if (lstrcmpiA(want.windowClass, "Button") == 0 || lstrcmpiA(want.windowClass, "Static") == 0) {
-      checks.ExpectEqual(WindowText(child), want.text, what + ": text");
+      ExpectEqual(WindowText(child), want.text, what + ": text");
     }
     const auto childStyle = static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE));
     const auto childExStyle = static_cast<DWORD>(GetWindowLongA(child, GWL_EXSTYLE));
     const DWORD got = StableBits(want.windowClass, childStyle, childExStyle);
     const DWORD wanted = StableBits(want.windowClass, want.style, 0);
-    checks.Expect(got == wanted, what + ": style " + Hex(got) + ", want " + Hex(wanted));
-    checks.Expect((childExStyle & WS_EX_RIGHT) == (want.exStyle & WS_EX_RIGHT),
-                  what + ": right-aligned as the template says");
+    Expect(got == wanted, what + ": style " + Hex(got) + ", want " + Hex(wanted));
+    Expect((childExStyle & WS_EX_RIGHT) == (want.exStyle & WS_EX_RIGHT),
+           what + ": right-aligned as the template says");
     if (units.ok()) {
       const RECT wantRect = units.ToPixels(want.x, want.y, want.cx, want.cy);
       const RECT gotRect = RectInParent(child);
-      checks.Expect(SameRect(gotRect, wantRect),
-                    what + ": at " + RectText(gotRect) + ", want " + RectText(wantRect));
+      Expect(SameRect(gotRect, wantRect),
+             what + ": at " + RectText(gotRect) + ", want " + RectText(wantRect));
     }
   }
 
@@ -155,17 +155,16 @@ void CheckLiveDialog(Checks& checks, HWND dialog, const ExpectedDialog& expected
     const RECT main = ScreenRect(mainWindow);
     const LONG x = (main.left + main.right) / 2 - (box.right - box.left) / 2;
     const LONG y = (main.top + main.bottom) / 2 - (box.bottom - box.top) / 2;
-    checks.Expect(box.left == x && box.top == y,
-                  name + ": frame at " + RectText(box) + ", want its top-left at (" +
-                      std::to_string(x) + ", " + std::to_string(y) + ")");
+    Expect(box.left == x && box.top == y, name + ": frame at " + RectText(box) +
+                                              ", want its top-left at (" + std::to_string(x) +
+                                              ", " + std::to_string(y) + ")");
   } else {
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const LONG dx = (box.left + box.right) - (work.left + work.right);
     const LONG dy = (box.top + box.bottom) - (work.top + work.bottom);
-    checks.Expect(
-        std::labs(dx) <= 2 && std::labs(dy) <= 2,
-        name + ": centred in the work area " + RectText(work) + ", frame at " + RectText(box));
+    Expect(std::labs(dx) <= 2 && std::labs(dy) <= 2,
+           name + ": centred in the work area " + RectText(work) + ", frame at " + RectText(box));
   }
 }
 

@@ -12,8 +12,8 @@ namespace e2e {
 
 enum class Placement { OnMainWindow, InWorkArea };
 
-void CheckLiveDialog(Checks& checks, HWND dialog, const ExpectedDialog& expected,
-                     Placement placement, HWND mainWindow);
+void CheckLiveDialog(HWND dialog, const ExpectedDialog& expected, Placement placement,
+                     HWND mainWindow);
 
 // A dialog with none but the dialogs' own font ("MS Sans Serif" 8), made in this
 // process, to turn dialog units into pixels exactly as the system does.
