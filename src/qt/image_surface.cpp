@@ -93,7 +93,12 @@ void ImageSurface::Fill(std::int32_t left, std::int32_t top, std::int32_t width,
     const qsizetype stride = image_.bytesPerLine();
     for (int row = std::max(top * scale, 0); row < y1 && x0 < x1; ++row) {
       auto* line = reinterpret_cast<quint32*>(bits + row * stride);
-      std::fill(line + x0, line + x1, colour);
+      if (brush == Brush::White) {
+        // Every byte of white is 0xFF: the statistics band's fill, each tick.
+        std::memset(line + x0, 0xFF, static_cast<std::size_t>(x1 - x0) * sizeof(quint32));
+      } else {
+        std::fill(line + x0, line + x1, colour);
+      }
     }
     return;
   }

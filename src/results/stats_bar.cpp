@@ -1,6 +1,6 @@
 // The live statistics bar: rate, time and typed characters in the band above the
-// page, from the running totals that always equal a recount of the lines. Core side; draws through
-// Surface.
+// page, from the running totals that always equal a recount of the lines. Core
+// side; draws through Surface.
 #include "results/stats_bar.h"
 
 #include <cstdio>
