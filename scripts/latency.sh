@@ -36,8 +36,11 @@ done
 
 work=$(mktemp -d)
 pids=()
+# gtypist outlives a killed xterm and spins on its lost terminal: end it by its file.
+stop_gtypist() { pkill -f "gtypist $work/ref.typ" 2>/dev/null || true; }
 cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  stop_gtypist
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -133,6 +136,7 @@ ref_keys() {  # ref_keys <seed>
     --newline return --label "gtypist in xterm" --raw "$work/raw"
   measure "gtypist in xterm" $?
   kill "$pid"; wait "$pid" 2>/dev/null
+  stop_gtypist
 }
 
 echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)"
@@ -158,6 +162,7 @@ for round in $(seq "$rounds"); do
     "$tool" start --runs "$starts" --label "gtypist in xterm start" --raw "$work/raw" \
       -- "${xterm_cmd[@]}"
     measure "gtypist in xterm start" $?
+    stop_gtypist
   fi
 done
 echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"
