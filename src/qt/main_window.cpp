@@ -16,7 +16,7 @@
 //  [x] Timers 1 (cursor) and 2 (statistics) as QTimers.            main_window.cpp
 //  [x] Select Test, Add Test, Edit Test and Report sized from their templates'
 //      dialog units; a save that fails is told and the dialog keeps the text.
-//                 select_test_dialog.cpp, entry_dialog.cpp, report_dialog.cpp
+//                 select_dialog.cpp, entry_dialog.cpp, report_dialog.cpp
 //  [x] Fatal "Error" box, then exit status 1.                      main_window.cpp
 //  [ ] Re-measuring on resize: the layout is fixed at creation, by design.
 //  [ ] Settings, command-line options: none, as on Windows.
@@ -39,7 +39,7 @@
 #include "qt/entry_dialog.h"
 #include "qt/locale_code_page.h"
 #include "qt/report_dialog.h"
-#include "qt/select_test_dialog.h"
+#include "qt/select_dialog.h"
 #include "run/screen.h"
 
 namespace keyrill::qt {

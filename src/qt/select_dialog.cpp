@@ -1,5 +1,5 @@
 // Select Test: 133 x 141 dialog units, one list. Platform side (Qt).
-#include "qt/select_test_dialog.h"
+#include "qt/select_dialog.h"
 
 #include <QKeyEvent>
 
