@@ -268,7 +268,6 @@ std::string ThreeLetterLines(int count) {
   return text;
 }
 
-
 TEST(Keys, ThePageScrollsAsInTheWorkedExample) {
   FakeWindow window;
   Start(window, ThreeLetterLines(12));

@@ -63,7 +63,8 @@ TEST(CodePage, FindsTheByteOfACharacter) {
       {0x2026, 0x90}, {0x4B0, -1},    {0x4A0, -1},  {0x3FF, -1},   {0x500, -1},
       {0xFFFD, -1},   {0x10FFFF, -1}, {0x80, -1},
   };
-  for (const Case& c : cases) EXPECT_EQ(codePage.Byte(c.character), c.byte) << static_cast<std::uint32_t>(c.character);
+  for (const Case& c : cases)
+    EXPECT_EQ(codePage.Byte(c.character), c.byte) << static_cast<std::uint32_t>(c.character);
   EXPECT_EQ(codePage.Character(0xB0), U'A');
   EXPECT_EQ(CodePage::Undefined(0x81), 0x81u);
   EXPECT_EQ(CodePage::Undefined(0xAA), 0xF7AAu);

@@ -35,10 +35,10 @@ TEST(KeyrillExe, cyrillic) {
   if (dialog == nullptr) return;
   const std::vector<std::string> entries = ListEntries(GetDlgItem(dialog, kTestList));
   Expect(entries.size() == 2 && (entries[0] == kName || entries[1] == kName),
-                "the UTF-8 name is listed in Windows-1251: " + JoinEntries(entries));
+         "the UTF-8 name is listed in Windows-1251: " + JoinEntries(entries));
   DoubleClickEntry(dialog, kTestList, kName);
   Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000),
-                "the double-click closes Select Test");
+         "the double-click closes Select Test");
 
   keyrill.Char('\r');
   const std::string text = kText;
@@ -48,7 +48,7 @@ TEST(KeyrillExe, cyrillic) {
   if (report == nullptr) return;
   ExpectEqual(WindowText(GetDlgItem(report, kErrors)), "0", "no error in the Report");
   ExpectEqual(WindowText(GetDlgItem(report, kCharacters)), "12",
-                     "twelve characters: one a letter, not two");
+              "twelve characters: one a letter, not two");
   Click(GetDlgItem(report, kReportOk), "OK");
   Expect(WaitUntil([&] { return IsWindow(report) == 0; }, 20000), "OK closes the Report");
   keyrill.PostCommand(kExit);

@@ -40,10 +40,9 @@ struct ComApartment {
 
 bool ReadShortcut(const std::string& path, Shortcut& out) {
   ComRef<IShellLinkA> link;
-  if (!Expect(
-          SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                     IID_IShellLinkA, reinterpret_cast<void**>(&link.p))),
-          "the shell's link object")) {
+  if (!Expect(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                         IID_IShellLinkA, reinterpret_cast<void**>(&link.p))),
+              "the shell's link object")) {
     return false;
   }
   ComRef<IPersistFile> file;
@@ -54,16 +53,15 @@ bool ReadShortcut(const std::string& path, Shortcut& out) {
   }
   wchar_t widePath[MAX_PATH] = {};
   MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath, MAX_PATH);
-  if (!Expect(SUCCEEDED(file.p->Load(widePath, STGM_READ)),
-                     "the shortcut " + path + " loads")) {
+  if (!Expect(SUCCEEDED(file.p->Load(widePath, STGM_READ)), "the shortcut " + path + " loads")) {
     return false;
   }
   char target[MAX_PATH] = {};
   char directory[MAX_PATH] = {};
   Expect(SUCCEEDED(link.p->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH)),
-                "the shortcut has a target");
+         "the shortcut has a target");
   Expect(SUCCEEDED(link.p->GetWorkingDirectory(directory, MAX_PATH)),
-                "the shortcut has a working directory");
+         "the shortcut has a working directory");
   out.target = target;
   out.workingDirectory = directory;
   std::printf("shortcut target: %s\nshortcut working directory: %s\n", target, directory);
@@ -92,13 +90,13 @@ TEST(KeyrillExe, installed) {
   const std::string programs = JoinPath(Environment("LOCALAPPDATA"), "Programs");
   const std::string library = JoinPath(Environment("APPDATA"), "Keyrill");
   Expect(SameText(shortcut.target, JoinPath(JoinPath(programs, "Keyrill"), "keyrill.exe")),
-                "the shortcut starts keyrill.exe in the per-user program folder");
+         "the shortcut starts keyrill.exe in the per-user program folder");
   Expect(SameText(shortcut.workingDirectory, library),
-                "the shortcut starts it in %APPDATA%\\Keyrill");
+         "the shortcut starts it in %APPDATA%\\Keyrill");
 
   std::string before;
   if (!Expect(ReadWholeFile(JoinPath(library, "tests.tst"), before),
-                     "the user's library was seeded")) {
+              "the user's library was seeded")) {
     return;
   }
   KeyrillProcess keyrill(shortcut.target, shortcut.workingDirectory);
@@ -116,7 +114,7 @@ TEST(KeyrillExe, installed) {
   std::string after;
   ReadWholeFile(JoinPath(library, "tests.tst"), after);
   ExpectEqual(after, before + "\r\n~Installed\r\ntyped here",
-                     "the new test is appended to the user's library");
+              "the new test is appended to the user's library");
   return;
 }
 

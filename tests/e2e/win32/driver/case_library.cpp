@@ -170,8 +170,7 @@ void UnwritableLibrary(const Options& options, const Unwritable& how) {
 TEST(KeyrillExe, library) {
   const Options& options = TheOptions();
   UsableLibrary(options);
-  UnwritableLibrary(options,
-                    {"unwritable", nullptr, "The test could not be saved to tests.tst."});
+  UnwritableLibrary(options, {"unwritable", nullptr, "The test could not be saved to tests.tst."});
   UnwritableLibrary(options, {"endmark", "\r\n~Old\r\ntext\x1A",
                               "The test was not saved because tests.tst contains an end-of-file "
                               "mark (byte 0x1A) that would hide it; remove that mark with a text "

@@ -169,14 +169,14 @@ void CheckVersion(const std::string& exePath) {
   if (!Expect(size > 0, "keyrill.exe carries a version block")) return;
   std::vector<char> block(size);
   if (!Expect(GetFileVersionInfoA(exePath.c_str(), 0, size, block.data()) != 0,
-                     "the version block reads")) {
+              "the version block reads")) {
     return;
   }
   void* value = nullptr;
   UINT length = 0;
   if (Expect(VerQueryValueA(block.data(), "\\", &value, &length) != 0 &&
-                        length >= sizeof(VS_FIXEDFILEINFO),
-                    "the fixed version numbers")) {
+                 length >= sizeof(VS_FIXEDFILEINFO),
+             "the fixed version numbers")) {
     const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
     ExpectEqual(fixed->dwSignature, 0xFEEF04BD, "the fixed block's signature");
     ExpectEqual(fixed->dwFileVersionMS, MAKELONG(80, 0), "file version 0.80");
@@ -197,7 +197,7 @@ void CheckVersion(const std::string& exePath) {
     const std::string key = std::string("\\StringFileInfo\\040904B0\\") + s.name;
     const bool found = VerQueryValueA(block.data(), key.c_str(), &value, &length) != 0;
     ExpectEqual(found ? std::string(static_cast<const char*>(value)) : std::string("(none)"),
-                       s.want, std::string("version string ") + s.name);
+                s.want, std::string("version string ") + s.name);
   }
 }
 
