@@ -35,11 +35,12 @@ for f in "$keyrill" "$tool" ${baseline:+"$baseline"}; do
 done
 
 work=$(mktemp -d)
-pids=()
+pids=()  # the programs of the case being measured
+xvfb=
 # gtypist outlives a killed xterm and spins on its lost terminal: end it by its file.
 stop_gtypist() { pkill -f "gtypist $work/ref.typ" 2>/dev/null || true; }
 cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  for p in "${pids[@]}" $xvfb; do kill "$p" 2>/dev/null; done
   stop_gtypist
   rm -rf "$work"
 }
@@ -48,8 +49,8 @@ trap cleanup EXIT
 # Our own X server unless one was named; Xvfb picks a free display number.
 if [ -z "$display" ] && [ -z "${DISPLAY:-}" ]; then
   exec 3<> "$work/displayfd"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  pids+=($!)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
   for _ in $(seq 50); do [ -s "$work/displayfd" ] && break; sleep 0.1; done
   display=":$(head -n1 "$work/displayfd")"
 fi
@@ -93,7 +94,7 @@ command -v gtypist >/dev/null && command -v xterm >/dev/null || {
   echo "gtypist or xterm missing: no reference measured" >&2
   have_ref=0
 }
-xterm_cmd=(xterm -T keyrill-latency-ref +bc -geometry 80x24 -e gtypist "$work/ref.typ")
+xterm_cmd=(xterm -T keyrill-latency-ref +bc -geometry 80x24+620+560 -e gtypist "$work/ref.typ")
 xterm_quiet() { exec "${xterm_cmd[@]}" 2>/dev/null; }
 
 find_window() {  # find_window <exact title> -> id, or empty after 15 s
@@ -105,11 +106,20 @@ measure() {  # measure <label> <status of the tool>
   [ "$2" -eq 0 ] || { echo "FAILED: $1 (status $2)"; failures=$((failures + 1)); }
 }
 
-keyrill_keys() {  # keyrill_keys <dir> <label> <advance> <seed> [binary]
-  (cd "$1" && exec "${5:-$keyrill}") &
-  local pid=$!
-  local main; main=$(find_window 'Keyrill Beta 0.80')
-  if [ -z "$main" ]; then measure "$2" 1; kill "$pid"; wait "$pid" 2>/dev/null; return; fi
+# Starts a Keyrill in <dir>, selects its test and moves its window to <x> <y> (the
+# program places itself at 50, 50; others are moved aside so none covers another).
+# Sets $win and $pid.  open_keyrill <dir> <binary> <x> <y>
+open_keyrill() {
+  win= pid=
+  (cd "$1" && exec "$2") &
+  pid=$!
+  pids+=("$pid")
+  # This program's window: another Keyrill may already be open.
+  local main
+  main=$(timeout 15 xdotool search --sync --onlyvisible --pid "$pid" --name '^Keyrill Beta 0.80$' \
+    2>/dev/null | head -n 1)
+  [ -n "$main" ] || return 1
+  xdotool windowmove --sync "$main" "$3" "$4" 2>/dev/null
   xdotool windowfocus --sync "$main" 2>/dev/null
   sleep 0.2
   xdotool key ctrl+s
@@ -119,41 +129,58 @@ keyrill_keys() {  # keyrill_keys <dir> <label> <advance> <seed> [binary]
   xdotool windowfocus --sync "$main" 2>/dev/null
   xdotool key Return
   sleep 0.5
-  eval "$(xdotool getwindowgeometry --shell "$main")"
-  # Below the menu bar and the statistics bar's band (a text row, 28 pixels).
-  "$tool" keys --window "$main" --text "$work/text.txt" --keys "$keys" --seed "$4" \
-    --skip-top $((HEIGHT - 446 + 28)) --advance "$3" --label "$2" --raw "$work/raw"
-  measure "$2" $?
-  kill "$pid"; wait "$pid" 2>/dev/null
+  win=$main
 }
 
-ref_keys() {  # ref_keys <seed>
-  xterm_quiet &
-  local pid=$!
-  local win; win=$(find_window keyrill-latency-ref)
-  sleep 0.5
-  "$tool" keys --window "$win" --text "$work/text.txt" --keys "$keys" --seed "$1" \
-    --newline return --label "gtypist in xterm" --raw "$work/raw"
-  measure "gtypist in xterm" $?
-  kill "$pid"; wait "$pid" 2>/dev/null
+# The options for typing into a Keyrill window: below the menu bar and the
+# statistics bar's band (a text row, 28 pixels).  keyrill_target <window> <label> <advance>
+keyrill_target() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  echo --window "$1" --skip-top $((HEIGHT - 446 + 28)) --advance "$3" --label "$2"
+}
+
+close_all() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; wait "$p" 2>/dev/null; done
+  pids=()
   stop_gtypist
+}
+
+# One case, typed into Keyrill, the baseline and the reference by turns, a block of
+# keys at a time, so that what the machine does meanwhile falls on all alike.
+#   measure_case <dir> <case> <advance> <seed>
+measure_case() {
+  local targets=() labels=("Keyrill $2")
+  if ! open_keyrill "$1" "$keyrill" 50 50; then measure "Keyrill $2" 1; close_all; return; fi
+  read -ra t <<< "$(keyrill_target "$win" "Keyrill_$2" "$3")"
+  targets+=("${t[@]}")
+  if [ -n "$baseline" ] && open_keyrill "$1" "$baseline" 620 50; then
+    read -ra t <<< "$(keyrill_target "$win" "Baseline_$2" "$3")"
+    targets+=("${t[@]}")
+  fi
+  if [ "$have_ref" = 1 ]; then
+    xterm_quiet &
+    pids+=($!)
+    local ref; ref=$(find_window keyrill-latency-ref)
+    if [ -n "$ref" ]; then
+      sleep 0.5
+      targets+=(--window "$ref" --newline return --label "gtypist_in_xterm_($2)")
+    fi
+  fi
+  "$tool" keys --text "$work/text.txt" --keys "$keys" --seed "$4" --raw "$work/raw" "${targets[@]}"
+  measure "$2" $?
+  close_all
 }
 
 echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)"
 for round in $(seq "$rounds"); do
   seed=$((round * 7))
-  keyrill_keys "$work/short" "Keyrill short test" 0 "$seed"
-  [ "$have_ref" = 1 ] && ref_keys "$seed"
-  keyrill_keys "$work/big" "Keyrill big test, start" 0 "$seed"
-  [ "$have_ref" = 1 ] && ref_keys "$((seed + 1))"
-  keyrill_keys "$work/big" "Keyrill big test, deep" "$deep" "$seed"
+  measure_case "$work/short" "short_test" 0 "$seed"
+  measure_case "$work/big" "big_test,_start" 0 "$((seed + 1))"
+  measure_case "$work/big" "big_test,_deep" "$deep" "$((seed + 2))"
   (cd "$work/short" && "$tool" start --runs "$starts" --label "Keyrill start" \
     --raw "$work/raw" -- "$keyrill")
   measure "Keyrill start" $?
   if [ -n "$baseline" ]; then
-    keyrill_keys "$work/short" "Baseline short test" 0 "$seed" "$baseline"
-    keyrill_keys "$work/big" "Baseline big test, start" 0 "$seed" "$baseline"
-    keyrill_keys "$work/big" "Baseline big test, deep" "$deep" "$seed" "$baseline"
     (cd "$work/short" && "$tool" start --runs "$starts" --label "Baseline start" \
       --raw "$work/raw" -- "$baseline")
     measure "Baseline start" $?
@@ -178,6 +205,7 @@ sort -t' ' -k1,1 "$work/raw" | awk '
       for (i = 1; i <= m; ++i) for (j = i + 1; j <= m; ++j) if (a[j] < a[i]) { t = a[i]; a[i] = a[j]; a[j] = t }
       med = (m % 2) ? a[(m + 1) / 2] : (a[m / 2] + a[m / 2 + 1]) / 2
       r = int(0.99 * m + 0.999999); if (r < 1) r = 1
+      gsub(/_/, " ", key)
       printf "  %-40s n=%4d median %8.3f  p99 %8.3f\n", key, m, med, a[r]
     }
   }' | sort

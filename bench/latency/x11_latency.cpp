@@ -3,9 +3,12 @@
 // area really changed. Works on any X program (Keyrill, a terminal tutor in xterm).
 // Tool side (X11, XTEST, DAMAGE); no part of Keyrill itself.
 //
-//   x11_latency keys --window ID --text FILE [--keys N] [--skip-top PX] [--seed S]
-//                    [--min-gap MS] [--max-gap MS] [--idle-ms MS] [--advance N]
-//                    [--newline skip|return] [--label NAME] [--raw FILE]
+//   x11_latency keys --text FILE [--keys N] [--seed S] [--min-gap MS] [--max-gap MS]
+//                    [--idle-ms MS] [--block N] [--raw FILE]
+//                    --window ID [--skip-top PX] [--advance N] [--newline skip|return]
+//                    [--label NAME]   [--window ID ...]...
+// With several windows the keys go to each in turn, a block at a time, so that what
+// the machine does meanwhile falls on all of them alike; each gets --keys keys.
 //   x11_latency start [--runs N] [--label NAME] [--raw FILE] -- COMMAND [ARGS...]
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
@@ -126,18 +129,25 @@ bool WaitForEvent(Display* dpy, double deadline) {
   return true;
 }
 
+// One window typed into, and what was measured on it.
+struct Target {
+  Window window = 0;
+  int skipTop = 0;
+  int advance = 0;
+  bool newlineReturn = false;
+  std::string label = "program";
+};
+
 struct Options {
   std::string mode;
-  Window window = 0;
+  std::vector<Target> targets;
   std::string textPath;
   int keys = 300;
-  int skipTop = 0;
   unsigned seed = 1;
   int minGap = 40;
   int maxGap = 120;
   int idleMs = 2000;
-  int advance = 0;
-  bool newlineReturn = false;
+  int block = 20;
   int runs = 5;
   std::string label = "program";
   std::string rawPath;
@@ -146,9 +156,10 @@ struct Options {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: x11_latency keys --window ID --text FILE [--keys N] [--skip-top PX]\n"
-               "         [--seed S] [--min-gap MS] [--max-gap MS] [--idle-ms MS] [--advance N]\n"
-               "         [--newline skip|return] [--label NAME] [--raw FILE]\n"
+               "usage: x11_latency keys --text FILE [--keys N] [--seed S] [--min-gap MS]\n"
+               "         [--max-gap MS] [--idle-ms MS] [--block N] [--raw FILE]\n"
+               "         --window ID [--skip-top PX] [--advance N] [--newline skip|return]\n"
+               "         [--label NAME]  [--window ID ...]...\n"
                "       x11_latency start [--runs N] [--label NAME] [--raw FILE] -- COMMAND...\n");
   return 2;
 }
@@ -164,14 +175,25 @@ bool Parse(int argc, char** argv, Options& o) {
     }
     if (i + 1 >= argc) return false;
     const char* v = argv[++i];
-    if (a == "--window")
-      o.window = std::strtoul(v, nullptr, 0);
-    else if (a == "--text")
+    // Options of a window follow its --window.
+    Target* target = o.targets.empty() ? nullptr : &o.targets.back();
+    if (a == "--window") {
+      o.targets.push_back({});
+      o.targets.back().window = std::strtoul(v, nullptr, 0);
+    } else if (target != nullptr && a == "--skip-top") {
+      target->skipTop = std::atoi(v);
+    } else if (target != nullptr && a == "--advance") {
+      target->advance = std::atoi(v);
+    } else if (target != nullptr && a == "--newline") {
+      target->newlineReturn = std::string(v) == "return";
+    } else if (target != nullptr && a == "--label" && o.mode == "keys") {
+      target->label = v;
+    } else if (a == "--text")
       o.textPath = v;
     else if (a == "--keys")
       o.keys = std::atoi(v);
-    else if (a == "--skip-top")
-      o.skipTop = std::atoi(v);
+    else if (a == "--block")
+      o.block = std::max(1, std::atoi(v));
     else if (a == "--seed")
       o.seed = static_cast<unsigned>(std::strtoul(v, nullptr, 0));
     else if (a == "--min-gap")
@@ -180,10 +202,6 @@ bool Parse(int argc, char** argv, Options& o) {
       o.maxGap = std::atoi(v);
     else if (a == "--idle-ms")
       o.idleMs = std::atoi(v);
-    else if (a == "--advance")
-      o.advance = std::atoi(v);
-    else if (a == "--newline")
-      o.newlineReturn = std::string(v) == "return";
     else if (a == "--runs")
       o.runs = std::atoi(v);
     else if (a == "--label")
@@ -249,123 +267,180 @@ void NextEvent(Display* dpy, int damageBase, Window window, Damage& damage) {
   }
 }
 
-int RunKeys(Display* dpy, int damageBase, const Options& o) {
-  if (o.window == 0 || o.textPath.empty()) return Usage();
-  std::ifstream file(o.textPath, std::ios::binary);
-  std::stringstream buffer;
-  buffer << file.rdbuf();
-  const std::vector<Stroke> strokes =
-      Strokes(dpy, buffer.str(), o.newlineReturn, static_cast<std::size_t>(o.keys) * 2);
-  if (strokes.empty()) {
-    std::fprintf(stderr, "no keys to send from %s\n", o.textPath.c_str());
-    return 1;
-  }
+// A window being typed into: its keys, its typing area and what it answered.
+struct Run {
+  const Target* target = nullptr;
+  std::vector<Stroke> strokes;
+  std::size_t next = 0;  // the next stroke to send
+  Box area;
+  std::vector<double> samples;
+  std::size_t asked = 0;
+  long ignored = 0;
+};
 
+// Gives `window` the keyboard (and the pointer, so keys reach it with no window
+// manager), then waits until it has redrawn whatever the change of focus redraws.
+void FocusAndSettle(Display* dpy, int damageBase, Window window, double quietMs) {
   XWindowAttributes attributes;
-  if (!XGetWindowAttributes(dpy, o.window, &attributes)) return 1;
-  const Box area{0, o.skipTop, attributes.width, attributes.height - o.skipTop};
-  // The pointer over the window and the focus on it, so keys reach it with no WM.
-  XWarpPointer(dpy, None, o.window, 0, 0, 0, 0, attributes.width / 2, attributes.height / 2);
-  XSetInputFocus(dpy, o.window, RevertToPointerRoot, CurrentTime);
-  XDamageCreate(dpy, o.window, XDamageReportRawRectangles);
+  if (XGetWindowAttributes(dpy, window, &attributes)) {
+    XWarpPointer(dpy, None, window, 0, 0, 0, 0, attributes.width / 2, attributes.height / 2);
+  }
+  XSetInputFocus(dpy, window, RevertToPointerRoot, CurrentTime);
   XSync(dpy, False);
-
-  const KeyCode shiftCode = XKeysymToKeycode(dpy, XK_Shift_L);
-  const KeyCode returnCode = XKeysymToKeycode(dpy, XK_Return);
   Damage damage;
+  const double until = NowMs() + quietMs;
+  while (WaitForEvent(dpy, until)) NextEvent(dpy, damageBase, window, damage);
+}
 
-  // Moving deep into a long text: Return presses, untimed, then a quiet moment.
-  for (int i = 0; i < o.advance; ++i) {
+// Moves deep into a long text with untimed Return presses, then waits for 1.5 s
+// without a redraw bigger than a caret blink's cell (for at most a minute).
+void Advance(Display* dpy, int damageBase, const Run& run) {
+  const KeyCode returnCode = XKeysymToKeycode(dpy, XK_Return);
+  const Window window = run.target->window;
+  Damage damage;
+  for (int i = 0; i < run.target->advance; ++i) {
     Press(dpy, returnCode, true);
     Press(dpy, returnCode, false);
     if (i % 64 == 63) XSync(dpy, False);
-    while (XPending(dpy) > 0) NextEvent(dpy, damageBase, o.window, damage);
+    while (XPending(dpy) > 0) NextEvent(dpy, damageBase, window, damage);
   }
   XSync(dpy, False);
-  // The program may still be working through those presses: wait for 1.5 s
-  // without a redraw bigger than a caret blink's cell (for at most a minute).
-  const double quiet = o.advance > 0 ? 1500 : 500;
+  const double quiet = run.target->advance > 0 ? 1500 : 500;
   const double giveUp = NowMs() + 60000;
   double settle = NowMs() + quiet;
   while (WaitForEvent(dpy, std::min(settle, giveUp))) {
-    NextEvent(dpy, damageBase, o.window, damage);
-    const Box part = Intersect(damage.box, area);
+    NextEvent(dpy, damageBase, window, damage);
+    const Box part = Intersect(damage.box, run.area);
     if (damage.any && part.w * part.h > 4096) settle = NowMs() + quiet;
   }
+}
 
-  // The idle damage rate: what the program redraws with no key, so that it is known
-  // what the typing below must tell apart from an answer.
-  {
-    Image before = Grab(dpy, o.window, area);
-    double total = 0, inArea = 0, changed = 0;
-    const double start = NowMs();
-    const double end = start + o.idleMs;
-    while (WaitForEvent(dpy, end)) {
-      NextEvent(dpy, damageBase, o.window, damage);
-      if (!damage.any) continue;
-      ++total;
-      const Box part = Intersect(damage.box, area);
-      if (part.Empty()) continue;
-      ++inArea;
-      Image now = Grab(dpy, o.window, part);
-      if (now && before && Differs(before.get(), area, now.get(), part)) {
-        ++changed;
-        before = Grab(dpy, o.window, area);
-      }
+// The idle damage rate: what the program redraws with no key, so that it is known
+// what the typing must tell apart from an answer.
+void ReportIdle(Display* dpy, int damageBase, const Run& run, int idleMs) {
+  const Window window = run.target->window;
+  Damage damage;
+  Image before = Grab(dpy, window, run.area);
+  double total = 0, inArea = 0, changed = 0;
+  const double start = NowMs();
+  const double end = start + idleMs;
+  while (WaitForEvent(dpy, end)) {
+    NextEvent(dpy, damageBase, window, damage);
+    if (!damage.any) continue;
+    ++total;
+    const Box part = Intersect(damage.box, run.area);
+    if (part.Empty()) continue;
+    ++inArea;
+    Image now = Grab(dpy, window, part);
+    if (now && before && Differs(before.get(), run.area, now.get(), part)) {
+      ++changed;
+      before = Grab(dpy, window, run.area);
     }
-    const double seconds = (NowMs() - start) / 1e3;
-    std::printf("IDLE   %-28s damage %.1f/s, in the typing area %.1f/s, changing it %.1f/s\n",
-                o.label.c_str(), total / seconds, inArea / seconds, changed / seconds);
+  }
+  const double seconds = (NowMs() - start) / 1e3;
+  std::printf("IDLE   %-28s damage %.1f/s, in the typing area %.1f/s, changing it %.1f/s\n",
+              run.target->label.c_str(), total / seconds, inArea / seconds, changed / seconds);
+}
+
+// Sends the run's next key and times it to the first damage that changed pixels in
+// the typing area. False when the window is gone.
+bool TypeOneKey(Display* dpy, int damageBase, Run& run) {
+  const Stroke& stroke = run.strokes[run.next++];
+  const Window window = run.target->window;
+  const KeyCode shiftCode = XKeysymToKeycode(dpy, XK_Shift_L);
+  Damage damage;
+  // Drain what came in the gap, then copy the typing area as it stands now.
+  while (XPending(dpy) > 0) NextEvent(dpy, damageBase, window, damage);
+  Image before = Grab(dpy, window, run.area);
+  if (!before) return false;
+  if (stroke.shift) Press(dpy, shiftCode, true);
+  XSync(dpy, False);
+  if (stroke.timed) ++run.asked;
+
+  const double sent = NowMs();
+  Press(dpy, stroke.code, true);
+  XFlush(dpy);
+  double answered = -1;
+  const double deadline = sent + 1000;
+  while (answered < 0 && WaitForEvent(dpy, deadline)) {
+    NextEvent(dpy, damageBase, window, damage);
+    if (!damage.any) continue;
+    const double at = NowMs();
+    const Box part = Intersect(damage.box, run.area);
+    if (part.Empty()) {
+      ++run.ignored;
+      continue;
+    }
+    Image now = Grab(dpy, window, part);
+    if (now && Differs(before.get(), run.area, now.get(), part)) {
+      answered = at;
+    } else {
+      ++run.ignored;
+    }
+  }
+  Press(dpy, stroke.code, false);
+  if (stroke.shift) Press(dpy, shiftCode, false);
+  XFlush(dpy);
+  if (stroke.timed && answered >= 0) run.samples.push_back(answered - sent);
+  return true;
+}
+
+int RunKeys(Display* dpy, int damageBase, const Options& o) {
+  if (o.targets.empty() || o.textPath.empty()) return Usage();
+  std::ifstream file(o.textPath, std::ios::binary);
+  std::stringstream buffer;
+  buffer << file.rdbuf();
+  const auto wanted = static_cast<std::size_t>(o.keys);
+
+  std::vector<Run> runs;
+  for (const Target& target : o.targets) {
+    Run run;
+    run.target = &target;
+    // Twice the keys wanted: Returns at line ends are sent but not timed.
+    run.strokes = Strokes(dpy, buffer.str(), target.newlineReturn, wanted * 2);
+    XWindowAttributes attributes;
+    if (run.strokes.empty() || !XGetWindowAttributes(dpy, target.window, &attributes)) {
+      std::fprintf(stderr, "no keys for %s\n", target.label.c_str());
+      return 1;
+    }
+    run.area = {0, target.skipTop, attributes.width, attributes.height - target.skipTop};
+    XDamageCreate(dpy, target.window, XDamageReportRawRectangles);
+    runs.push_back(std::move(run));
+  }
+  for (const Run& run : runs) {
+    FocusAndSettle(dpy, damageBase, run.target->window, 200);
+    Advance(dpy, damageBase, run);
+    ReportIdle(dpy, damageBase, run, o.idleMs);
   }
 
   std::mt19937 random(o.seed);
   std::uniform_int_distribution<int> gap(o.minGap, o.maxGap);
-  std::vector<double> samples;
-  std::size_t asked = 0;
-  long ignored = 0;
-  for (const Stroke& stroke : strokes) {
-    if (asked >= static_cast<std::size_t>(o.keys)) break;
-    // Drain what came in the gap, then copy the typing area as it stands now.
-    while (XPending(dpy) > 0) NextEvent(dpy, damageBase, o.window, damage);
-    Image before = Grab(dpy, o.window, area);
-    if (!before) return 1;
-    if (stroke.shift) Press(dpy, shiftCode, true);
-    XSync(dpy, False);
-    if (stroke.timed) ++asked;
-
-    const double sent = NowMs();
-    Press(dpy, stroke.code, true);
-    XFlush(dpy);
-    double answered = -1;
-    const double deadline = sent + 1000;
-    while (answered < 0 && WaitForEvent(dpy, deadline)) {
-      NextEvent(dpy, damageBase, o.window, damage);
-      if (!damage.any) continue;
-      const double at = NowMs();
-      const Box part = Intersect(damage.box, area);
-      if (part.Empty()) {
-        ++ignored;
-        continue;
+  const auto more = [wanted](const Run& run) {
+    return run.asked < wanted && run.next < run.strokes.size();
+  };
+  bool anyLeft = true;
+  while (anyLeft) {
+    anyLeft = false;
+    for (Run& run : runs) {
+      if (!more(run)) continue;
+      if (runs.size() > 1) FocusAndSettle(dpy, damageBase, run.target->window, 300);
+      for (int i = 0; i < o.block && more(run); ++i) {
+        if (!TypeOneKey(dpy, damageBase, run)) return 1;
+        Damage damage;
+        const double resume = NowMs() + gap(random);
+        while (WaitForEvent(dpy, resume)) NextEvent(dpy, damageBase, run.target->window, damage);
       }
-      Image now = Grab(dpy, o.window, part);
-      if (now && Differs(before.get(), area, now.get(), part)) {
-        answered = at;
-      } else {
-        ++ignored;
-      }
+      anyLeft = anyLeft || more(run);
     }
-    Press(dpy, stroke.code, false);
-    if (stroke.shift) Press(dpy, shiftCode, false);
-    XFlush(dpy);
-    if (stroke.timed && answered >= 0) samples.push_back(answered - sent);
-
-    const double resume = NowMs() + gap(random);
-    while (WaitForEvent(dpy, resume)) NextEvent(dpy, damageBase, o.window, damage);
   }
-  std::printf("KEYS   %-28s %zu keys, %zu answered, %ld damage reports not counted\n",
-              o.label.c_str(), asked, samples.size(), ignored);
-  Report(o.label, "key", samples, asked, o.rawPath);
-  return samples.size() == asked ? 0 : 3;
+  int status = 0;
+  for (const Run& run : runs) {
+    std::printf("KEYS   %-28s %zu keys, %zu answered, %ld damage reports not counted\n",
+                run.target->label.c_str(), run.asked, run.samples.size(), run.ignored);
+    Report(run.target->label, "key", run.samples, run.asked, o.rawPath);
+    if (run.samples.size() != run.asked) status = 3;
+  }
+  return status;
 }
 
 // One start: exec to the first non-blank frame of a newly mapped top-level window.

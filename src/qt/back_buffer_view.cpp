@@ -12,18 +12,53 @@
 namespace keyrill::qt {
 
 BackBufferView::BackBufferView(const QImage& image, const CodePage& codePage, QWidget* parent)
-    : QWidget(parent), image_(image), codePage_(codePage) {
+    : QWidget(parent), image_(image), codePage_(codePage), onX11_(X11Painter::Usable()) {
   // Every pixel is painted from the image (or white past its edge): no erase first.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_InputMethodEnabled);
   setFocusPolicy(Qt::StrongFocus);
+  if (onX11_) {
+    // A native window that paint events reach directly, past the backing store.
+    setAttribute(Qt::WA_NativeWindow);
+    setAttribute(Qt::WA_PaintOnScreen);
+    setAttribute(Qt::WA_NoSystemBackground);
+  }
+}
+
+BackBufferView::~BackBufferView() = default;
+
+QPaintEngine* BackBufferView::paintEngine() const {
+  return onX11_ ? nullptr : QWidget::paintEngine();
 }
 
 void BackBufferView::paintEvent(QPaintEvent* event) {
+  if (onX11_) {
+    PaintOnX11(event->region());
+  } else {
+    PaintWithQt(event->region());
+  }
+  marked_ -= event->region();
+  if (onPainted_) onPainted_(event->region());
+}
+
+void BackBufferView::PaintOnX11(const QRegion& region) {
+  if (!x11_) x11_ = X11Painter::ForWindow(static_cast<std::uint32_t>(winId()));
+  if (!x11_) return;
+  const qreal ratio = image_.devicePixelRatio();
+  for (const QRect& rect : region) {
+    // Logical to device pixels, rounded outwards so no edge pixel is left behind.
+    const QRectF device(rect.x() * ratio, rect.y() * ratio, rect.width() * ratio,
+                        rect.height() * ratio);
+    x11_->Put(image_, device.toAlignedRect());
+  }
+  x11_->Flush();
+}
+
+void BackBufferView::PaintWithQt(const QRegion& region) {
   QPainter painter(this);
   const qreal ratio = image_.devicePixelRatio();
   const QRect imageRect(QPoint(0, 0), image_.deviceIndependentSize().toSize());
-  for (const QRect& rect : event->region()) {
+  for (const QRect& rect : region) {
     const QRect inside = rect & imageRect;
     if (!inside.isEmpty()) {
       const QRectF source(inside.x() * ratio, inside.y() * ratio, inside.width() * ratio,
@@ -35,9 +70,6 @@ void BackBufferView::paintEvent(QPaintEvent* event) {
       painter.fillRect(outside, Qt::white);
     }
   }
-  painter.end();
-  marked_ -= event->region();
-  if (onPainted_) onPainted_(event->region());
 }
 
 void BackBufferView::MarkDirty(const QRect& rect) {

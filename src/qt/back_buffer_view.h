@@ -7,8 +7,10 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "program/code_page.h"
+#include "qt/x11_painter.h"
 
 namespace keyrill::qt {
 
@@ -16,6 +18,7 @@ class BackBufferView final : public QWidget {
  public:
   // Keys become bytes of codePage, which must outlive the view.
   BackBufferView(const QImage& image, const CodePage& codePage, QWidget* parent);
+  ~BackBufferView() override;
 
   // Where character codes go (the router's OnChar).
   void SetCharHandler(std::function<void(int code)> handler) { onChar_ = std::move(handler); }
@@ -33,6 +36,9 @@ class BackBufferView final : public QWidget {
   // The client size the main window is created with.
   QSize sizeHint() const override { return {492, 446}; }
 
+  // On X11 the view is a window of its own that Qt does not paint: no paint engine.
+  QPaintEngine* paintEngine() const override;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -44,12 +50,16 @@ class BackBufferView final : public QWidget {
  private:
   void Send(const std::vector<int>& codes);
   void PaintMarked();
+  void PaintWithQt(const QRegion& region);
+  void PaintOnX11(const QRegion& region);
 
   const QImage& image_;
   const CodePage& codePage_;
   std::function<void(int)> onChar_;
   std::function<void(const QRegion&)> onPainted_;
-  QRegion marked_;  // marked and not yet painted
+  QRegion marked_;                   // marked and not yet painted
+  const bool onX11_;                 // painted straight to its X window, not through Qt
+  std::unique_ptr<X11Painter> x11_;  // made at the first paint, once the window exists
 };
 
 }  // namespace keyrill::qt

@@ -1,0 +1,152 @@
+// PutImage from the back buffer into the view's X window. Platform side (Qt on X11).
+#include "qt/x11_painter.h"
+
+#include <QGuiApplication>
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#if defined(KEYRILL_XCB) && QT_CONFIG(xcb)
+#include <xcb/xcb.h>
+#define KEYRILL_X11_PAINTER 1
+#endif
+
+namespace keyrill::qt {
+
+#ifdef KEYRILL_X11_PAINTER
+namespace {
+
+constexpr std::uint32_t kWhite = 0xFFFFFFu;
+constexpr std::uint32_t kRequestHeaderBytes = 24;  // PutImage's fixed part
+
+xcb_connection_t* QtConnection() {
+  const auto* x11 =
+      qGuiApp == nullptr ? nullptr : qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  return x11 == nullptr ? nullptr : x11->connection();
+}
+
+bool HostIsLittleEndian() {
+  const std::uint32_t one = 1;
+  unsigned char first = 0;
+  std::memcpy(&first, &one, 1);
+  return first == 1;
+}
+
+// Are the default screen's pixels laid out as a Format_RGB32 image's are: 32 bits a
+// pixel, x8r8g8b8, in the host's byte order? Qt gives an opaque window the root visual.
+bool PixelsMatchRgb32(const xcb_setup_t* setup, const xcb_screen_t* screen) {
+  const bool little = setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST;
+  if (little != HostIsLittleEndian() || screen->root_depth != 24) return false;
+  bool thirtyTwoBits = false;
+  for (auto f = xcb_setup_pixmap_formats_iterator(setup); f.rem > 0; xcb_format_next(&f)) {
+    if (f.data->depth == 24) thirtyTwoBits = f.data->bits_per_pixel == 32;
+  }
+  if (!thirtyTwoBits) return false;
+  for (auto d = xcb_screen_allowed_depths_iterator(screen); d.rem > 0; xcb_depth_next(&d)) {
+    if (d.data->depth != 24) continue;
+    for (auto v = xcb_depth_visuals_iterator(d.data); v.rem > 0; xcb_visualtype_next(&v)) {
+      if (v.data->visual_id != screen->root_visual) continue;
+      return v.data->_class == XCB_VISUAL_CLASS_TRUE_COLOR && v.data->red_mask == 0xFF0000u &&
+             v.data->green_mask == 0xFF00u && v.data->blue_mask == 0xFFu;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+bool X11Painter::Usable() {
+  if (const char* qt = std::getenv("KEYRILL_QT_PAINT"); qt != nullptr && *qt == '1') return false;
+  xcb_connection_t* connection = QtConnection();
+  if (connection == nullptr) return false;
+  const xcb_setup_t* setup = xcb_get_setup(connection);
+  const xcb_screen_iterator_t screens = xcb_setup_roots_iterator(setup);
+  return screens.rem > 0 && PixelsMatchRgb32(setup, screens.data);
+}
+
+std::unique_ptr<X11Painter> X11Painter::ForWindow(std::uint32_t window) {
+  if (window == 0 || !Usable()) return nullptr;
+  xcb_connection_t* connection = QtConnection();
+  const xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
+  const std::uint32_t gc = xcb_generate_id(connection);
+  const std::uint32_t values[] = {kWhite, 0};  // foreground; no GraphicsExpose events
+  xcb_create_gc(connection, gc, window, XCB_GC_FOREGROUND | XCB_GC_GRAPHICS_EXPOSURES, values);
+  const std::uint32_t maxBytes = xcb_get_maximum_request_length(connection) * 4;
+  return std::unique_ptr<X11Painter>(
+      new X11Painter(connection, window, gc, screens.data->root_depth, maxBytes));
+}
+
+X11Painter::X11Painter(xcb_connection_t* connection, std::uint32_t window, std::uint32_t gc,
+                       std::uint8_t depth, std::uint32_t maxRequestBytes)
+    : connection_(connection),
+      window_(window),
+      gc_(gc),
+      depth_(depth),
+      maxRequestBytes_(maxRequestBytes) {}
+
+X11Painter::~X11Painter() {
+  xcb_free_gc(connection_, gc_);
+  xcb_flush(connection_);
+}
+
+void X11Painter::Put(const QImage& image, const QRect& rect) {
+  const QRect imageRect = image.rect();
+  const QRect inside = rect & imageRect;
+  if (!inside.isEmpty()) PutPart(image, inside);
+  // A window grown past its creation size shows white there.
+  for (const QRect& outside : QRegion(rect).subtracted(QRegion(imageRect))) FillWhite(outside);
+}
+
+void X11Painter::Flush() {
+  xcb_flush(connection_);
+}
+
+void X11Painter::PutPart(const QImage& image, const QRect& part) {
+  const auto rowBytes = static_cast<std::uint32_t>(part.width()) * 4;
+  // As many rows a request as the server takes.
+  const int band = static_cast<int>(
+      std::max<std::uint32_t>(1, (maxRequestBytes_ - kRequestHeaderBytes) / rowBytes));
+  const bool wholeRows = part.x() == 0 && part.width() == image.width() &&
+                         static_cast<std::uint32_t>(image.bytesPerLine()) == rowBytes;
+  for (int top = part.top(); top <= part.bottom(); top += band) {
+    const int rows = std::min(band, part.bottom() + 1 - top);
+    const auto bytes = rowBytes * static_cast<std::uint32_t>(rows);
+    const std::uint8_t* data = image.constScanLine(top) + part.x() * 4;
+    if (!wholeRows) {
+      // A narrow rectangle (a key's cells): its rows packed one after another.
+      rows_.resize(static_cast<std::size_t>(bytes / 4));
+      for (int row = 0; row < rows; ++row) {
+        std::memcpy(rows_.data() + static_cast<std::size_t>(row) * part.width(),
+                    image.constScanLine(top + row) + part.x() * 4, rowBytes);
+      }
+      data = reinterpret_cast<const std::uint8_t*>(rows_.data());
+    }
+    xcb_put_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, window_, gc_,
+                  static_cast<std::uint16_t>(part.width()), static_cast<std::uint16_t>(rows),
+                  static_cast<std::int16_t>(part.x()), static_cast<std::int16_t>(top), 0, depth_,
+                  bytes, data);
+  }
+}
+
+void X11Painter::FillWhite(const QRect& part) {
+  const xcb_rectangle_t box{
+      static_cast<std::int16_t>(part.x()), static_cast<std::int16_t>(part.y()),
+      static_cast<std::uint16_t>(part.width()), static_cast<std::uint16_t>(part.height())};
+  xcb_poly_fill_rectangle(connection_, window_, gc_, 1, &box);
+}
+
+#else  // no libxcb: Qt paints
+
+bool X11Painter::Usable() {
+  return false;
+}
+std::unique_ptr<X11Painter> X11Painter::ForWindow(std::uint32_t /*window*/) {
+  return nullptr;
+}
+X11Painter::~X11Painter() = default;
+void X11Painter::Put(const QImage& /*image*/, const QRect& /*rect*/) {}
+void X11Painter::Flush() {}
+
+#endif
+
+}  // namespace keyrill::qt
