@@ -74,18 +74,44 @@ void BackBufferView::PaintWithQt(const QRegion& region) {
 
 void BackBufferView::MarkDirty(const QRect& rect) {
   marked_ += rect;
-  update(rect);
+  if (onX11_) {
+    QueuePaint();
+  } else {
+    update(rect);
+  }
 }
 
 void BackBufferView::MarkAllDirty() {
-  marked_ = rect();
-  update();
+  MarkDirty(rect());
+}
+
+void BackBufferView::QueuePaint() {
+  // A key paints before its event returns; a timer tick or a command's changes are
+  // put on the next turn of the event loop, also while a dialog runs its own loop.
+  // (Qt's update() would go through the backing store, and a round trip, each tick.)
+  if (paintQueued_) return;
+  paintQueued_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        paintQueued_ = false;
+        PaintMarked();
+      },
+      Qt::QueuedConnection);
 }
 
 void BackBufferView::PaintMarked() {
+  if (marked_.isEmpty() || !isVisible()) return;
+  if (onX11_) {
+    const QRegion region = marked_;
+    marked_ = QRegion();
+    PaintOnX11(region);
+    if (onPainted_) onPainted_(region);
+    return;
+  }
   // repaint() paints and flushes at once; the update() already queued then finds
   // nothing left to do.
-  if (!marked_.isEmpty() && isVisible()) repaint(marked_);
+  repaint(marked_);
 }
 
 void BackBufferView::Send(const std::vector<int>& codes) {

@@ -29,7 +29,8 @@ class BackBufferView final : public QWidget {
   }
 
   // Marks a part of the back buffer for repainting. What a key marks is painted and
-  // sent to the screen before the key's event returns, not a loop turn later.
+  // sent to the screen before the key's event returns, not a loop turn later; on X11
+  // what a timer or a command marks is put on the next turn of the loop.
   void MarkDirty(const QRect& rect);
   void MarkAllDirty();
 
@@ -50,6 +51,7 @@ class BackBufferView final : public QWidget {
  private:
   void Send(const std::vector<int>& codes);
   void PaintMarked();
+  void QueuePaint();
   void PaintWithQt(const QRegion& region);
   void PaintOnX11(const QRegion& region);
 
@@ -60,6 +62,7 @@ class BackBufferView final : public QWidget {
   QRegion marked_;                   // marked and not yet painted
   const bool onX11_;                 // painted straight to its X window, not through Qt
   std::unique_ptr<X11Painter> x11_;  // made at the first paint, once the window exists
+  bool paintQueued_ = false;
 };
 
 }  // namespace keyrill::qt
