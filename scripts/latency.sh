@@ -4,6 +4,8 @@
 #   scripts/latency.sh [--keys N] [--rounds R] [--starts N] [--big-kib K] [--deep N]
 #                      [--display :NN] [--keyrill PATH] [--tool PATH] [--smoke]
 #                      [--baseline PATH]   (another keyrill build, measured alongside)
+#                      [--floor PATH]      (x11_floor: a bare xcb program, the least any
+#                                           program can take; 'none' leaves it out)
 # Prints one RESULT line per measurement and a summary of all rounds (median, p99
 # in ms). --smoke: a short run that only checks that every key and start was seen.
 set -uo pipefail
@@ -12,6 +14,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 keys=300 rounds=2 starts=10 big_kib=1024 deep=20000 display= smoke=0 baseline=
 keyrill=$here/build/native/src/qt/keyrill
 tool=$here/build/native/bench/x11_latency
+floor=$here/build/native/bench/x11_floor
 while [ $# -gt 0 ]; do
   case $1 in
     --keys) keys=$2; shift 2 ;;
@@ -23,6 +26,7 @@ while [ $# -gt 0 ]; do
     --keyrill) keyrill=$2; shift 2 ;;
     --tool) tool=$2; shift 2 ;;
     --baseline) baseline=$2; shift 2 ;;
+    --floor) floor=$2; shift 2 ;;
     --smoke) smoke=1 keys=12 rounds=1 starts=1 big_kib=64 deep=150; shift ;;
     *) echo "unknown option $1" >&2; exit 2 ;;
   esac
@@ -30,6 +34,7 @@ done
 # Absolute paths: the programs start in scratch directories.
 keyrill=$(realpath "$keyrill") tool=$(realpath "$tool")
 [ -n "$baseline" ] && baseline=$(realpath "$baseline")
+if [ "$floor" = none ] || [ ! -x "$floor" ]; then floor=; fi
 for f in "$keyrill" "$tool" ${baseline:+"$baseline"}; do
   [ -x "$f" ] || { echo "missing $f (build the native preset first)" >&2; exit 2; }
 done
@@ -107,7 +112,8 @@ measure() {  # measure <label> <status of the tool>
 }
 
 # Starts a Keyrill in <dir>, selects its test and moves its window to <x> <y> (the
-# program places itself at 50, 50; others are moved aside so none covers another).
+# program places itself at 50, 50; others are moved aside so none covers another, on
+# a screen of at least 1280 x 1024).
 # Sets $win and $pid.  open_keyrill <dir> <binary> <x> <y>
 open_keyrill() {
   win= pid=
@@ -156,6 +162,15 @@ measure_case() {
   if [ -n "$baseline" ] && open_keyrill "$1" "$baseline" 620 50; then
     read -ra t <<< "$(keyrill_target "$win" "Baseline_$2" "$3")"
     targets+=("${t[@]}")
+  fi
+  if [ -n "$floor" ]; then
+    "$floor" keyrill-latency-floor &
+    pids+=($!)
+    local bare; bare=$(find_window keyrill-latency-floor)
+    if [ -n "$bare" ]; then
+      xdotool windowmove --sync "$bare" 50 540 2>/dev/null
+      targets+=(--window "$bare" --label "bare_xcb_program_($2)")
+    fi
   fi
   if [ "$have_ref" = 1 ]; then
     xterm_quiet &

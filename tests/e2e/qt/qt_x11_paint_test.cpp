@@ -1,0 +1,140 @@
+// The typing area on a real X display: what the X server holds for the view's window
+// must equal the back buffer, after every kind of change (a key, a timer tick, a
+// dialog closed over it, a window grown past the image), and a key's cells must be
+// in the window before the key's event returns, not a loop turn later.
+// Test side (Qt on X11; run under xvfb-run with QT_QPA_PLATFORM=xcb).
+#include <QApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QTest>
+#include <string>
+
+#include "e2e_support.h"
+#include "qt/back_buffer_view.h"
+#include "qt/x11_painter.h"
+
+using namespace keyrill;
+using namespace keyrill::qt;
+using namespace keyrill::qt::test;
+
+namespace {
+
+// The view's window as the X server holds it.
+QImage ServerPixels(MainWindow& window) {
+  QScreen* screen = window.screen();
+  return screen->grabWindow(window.view().winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The first pixel where the server's copy differs from the back buffer inside
+// `rect` (device pixels), as "x,y", or empty.
+std::string FirstDifference(const QImage& server, const QImage& buffer, const QRect& rect) {
+  for (int y = rect.top(); y <= rect.bottom(); ++y) {
+    for (int x = rect.left(); x <= rect.right(); ++x) {
+      if (server.pixel(x, y) != buffer.pixel(x, y)) {
+        return std::to_string(x) + "," + std::to_string(y);
+      }
+    }
+  }
+  return {};
+}
+
+std::string CompareWithBuffer(MainWindow& window) {
+  const QImage server = ServerPixels(window);
+  const QImage& buffer = window.backBuffer();
+  if (server.size() != buffer.size()) return "sizes differ";
+  return FirstDifference(server, buffer, buffer.rect());
+}
+
+}  // namespace
+
+class QtX11PaintTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void initTestCase() {
+    if (!X11Painter::Usable()) QSKIP("not on an X display with 24-bit true colour");
+  }
+
+  void serverHoldsTheBackBufferAfterEveryChange() {
+    WorkDir dir(true);
+    MainWindow window;
+    QVERIFY(OpenWindow(window));
+    struct Step {
+      const char* what;
+      std::function<void()> act;
+    };
+    const std::vector<Step> steps = {
+        {"the idle screen", [] {}},
+        {"a test chosen in Select Test, the dialog closed over the view",
+         [&window] { QVERIFY(SelectThroughDialog(window, QStringLiteral("Warm-up"))); }},
+        {"Enter, then keys typed", [&window] { TypeText(window, "\rThe qu"); }},
+        {"a wrong key and Backspace", [&window] { TypeText(window, "x\b"); }},
+        {"ticks of the statistics bar and the caret's blink", [] { QTest::qWait(650); }},
+        {"Add Test opened and cancelled over the view",
+         [&window] {
+           auto ran = std::make_shared<bool>(false);
+           WhenDialogOpens(
+               QStringLiteral("AddTest"), [](QDialog& d) { d.reject(); }, ran);
+           PressAccelerator(window, 'A');
+           QVERIFY(*ran);
+         }},
+    };
+    for (const Step& step : steps) {
+      step.act();
+      // The queued puts of ticks and commands go out on this turn of the loop; no
+      // timer can change the back buffer between here and the comparison.
+      QCoreApplication::processEvents();
+      const std::string difference = CompareWithBuffer(window);
+      QVERIFY2(difference.empty(), (std::string(step.what) + ": differs at " + difference).c_str());
+    }
+  }
+
+  void aKeysCellsAreOnTheServerBeforeItsEventReturns() {
+    WorkDir dir(true);
+    MainWindow window;
+    QVERIFY(OpenWindow(window));
+    QVERIFY(SelectThroughDialog(window, QStringLiteral("Warm-up")));
+    TypeText(window, "\r");
+    QCoreApplication::processEvents();
+    for (const char c : std::string("The quick")) {
+      const QImage before = window.backBuffer().copy();
+      QTest::keyClick(&window.view(), c);  // no event loop turn after it
+      const QImage& after = window.backBuffer();
+      const QImage server = ServerPixels(window);
+      // Every pixel the key changed in the back buffer is already on the server.
+      for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x) {
+          if (before.pixel(x, y) == after.pixel(x, y)) continue;
+          QVERIFY2(server.pixel(x, y) == after.pixel(x, y),
+                   (std::string("key '") + c + "' not yet shown at " + std::to_string(x) + "," +
+                    std::to_string(y))
+                       .c_str());
+        }
+      }
+    }
+  }
+
+  void aWindowGrownPastTheImageIsWhiteThere() {
+    WorkDir dir(true);
+    MainWindow window;
+    QVERIFY(OpenWindow(window));
+    const QSize image = window.backBuffer().size();
+    window.resize(window.width() + 60, window.height() + 40);
+    QTRY_VERIFY(window.view().width() > image.width());
+    QTest::qWait(100);
+    QCoreApplication::processEvents();
+    const QImage server = ServerPixels(window);
+    QCOMPARE(FirstDifference(server, window.backBuffer(), window.backBuffer().rect()),
+             std::string());
+    const QRect past(image.width(), 0, server.width() - image.width(), server.height());
+    for (int y = past.top(); y <= past.bottom(); ++y) {
+      for (int x = past.left(); x <= past.right(); ++x) {
+        QVERIFY2(server.pixel(x, y) == qRgb(255, 255, 255),
+                 ("not white at " + std::to_string(x) + "," + std::to_string(y)).c_str());
+      }
+    }
+  }
+};
+
+QTEST_MAIN(QtX11PaintTest)
+#include "qt_x11_paint_test.moc"
