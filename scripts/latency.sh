@@ -4,6 +4,7 @@
 #   scripts/latency.sh [--keys N] [--rounds R] [--starts N] [--big-kib K] [--deep N]
 #                      [--display :NN] [--keyrill PATH] [--tool PATH] [--smoke]
 #                      [--baseline PATH]   (another keyrill build, measured alongside)
+#                      [--exe PATH]        (keyrill.exe, measured alongside under Wine)
 #                      [--floor PATH]      (x11_floor: a bare xcb program, the least any
 #                                           program can take; 'none' leaves it out)
 # Prints one RESULT line per measurement and a summary of all rounds (median, p99
@@ -15,6 +16,7 @@ keys=300 rounds=2 starts=10 big_kib=1024 deep=20000 display= smoke=0 baseline=
 keyrill=$here/build/native/src/qt/keyrill
 tool=$here/build/native/bench/x11_latency
 floor=$here/build/native/bench/x11_floor
+exe=
 while [ $# -gt 0 ]; do
   case $1 in
     --keys) keys=$2; shift 2 ;;
@@ -27,6 +29,7 @@ while [ $# -gt 0 ]; do
     --tool) tool=$2; shift 2 ;;
     --baseline) baseline=$2; shift 2 ;;
     --floor) floor=$2; shift 2 ;;
+    --exe) exe=$2; shift 2 ;;
     --smoke) smoke=1 keys=12 rounds=1 starts=1 big_kib=64 deep=150; shift ;;
     *) echo "unknown option $1" >&2; exit 2 ;;
   esac
@@ -35,6 +38,13 @@ done
 keyrill=$(realpath "$keyrill") tool=$(realpath "$tool")
 [ -n "$baseline" ] && baseline=$(realpath "$baseline")
 if [ "$floor" = none ] || [ ! -x "$floor" ]; then floor=; fi
+if [ -n "$exe" ]; then
+  exe=$(realpath "$exe")
+  command -v wine >/dev/null || { echo "--exe needs wine" >&2; exit 2; }
+  # Its own Wine prefix, made once before the timing starts.
+  export WINEPREFIX=${WINEPREFIX:-$HOME/.cache/keyrill-latency-wine} WINEDEBUG=-all
+  wineboot -i >/dev/null 2>&1
+fi
 for f in "$keyrill" "$tool" ${baseline:+"$baseline"}; do
   [ -x "$f" ] || { echo "missing $f (build the native preset first)" >&2; exit 2; }
 done
@@ -54,7 +64,7 @@ trap cleanup EXIT
 # Our own X server unless one was named; Xvfb picks a free display number.
 if [ -z "$display" ] && [ -z "${DISPLAY:-}" ]; then
   exec 3<> "$work/displayfd"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb=$!
   for _ in $(seq 50); do [ -s "$work/displayfd" ] && break; sleep 0.1; done
   display=":$(head -n1 "$work/displayfd")"
@@ -113,7 +123,7 @@ measure() {  # measure <label> <status of the tool>
 
 # Starts a Keyrill in <dir>, selects its test and moves its window to <x> <y> (the
 # program places itself at 50, 50; others are moved aside so none covers another, on
-# a screen of at least 1280 x 1024).
+# a screen of at least 1920 x 1080).
 # Sets $win and $pid.  open_keyrill <dir> <binary> <x> <y>
 open_keyrill() {
   win= pid=
@@ -162,6 +172,16 @@ measure_case() {
   if [ -n "$baseline" ] && open_keyrill "$1" "$baseline" 620 50; then
     read -ra t <<< "$(keyrill_target "$win" "Baseline_$2" "$3")"
     targets+=("${t[@]}")
+  fi
+  if [ -n "$exe" ]; then
+    printf '#!/bin/sh\nexec wine "%s"\n' "$exe" > "$work/keyrill-exe"
+    chmod +x "$work/keyrill-exe"
+    if open_keyrill "$1" "$work/keyrill-exe" 1180 50; then
+      read -ra t <<< "$(keyrill_target "$win" "keyrill.exe_under_Wine_$2" "$3")"
+      targets+=("${t[@]}")
+    else
+      measure "keyrill.exe $2" 1
+    fi
   fi
   if [ -n "$floor" ]; then
     "$floor" keyrill-latency-floor &
