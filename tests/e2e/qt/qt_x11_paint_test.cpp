@@ -118,9 +118,10 @@ class QtX11PaintTest : public QObject {
     WorkDir dir(true);
     MainWindow window;
     QVERIFY(OpenWindow(window));
-    const QSize image = window.backBuffer().size();
+    const QSize image = window.backBuffer().size();  // device pixels
+    const qreal logicalWidth = window.backBuffer().deviceIndependentSize().width();
     window.resize(window.width() + 60, window.height() + 40);
-    QTRY_VERIFY(window.view().width() > image.width());
+    QTRY_VERIFY(window.view().width() > logicalWidth);
     QTest::qWait(100);
     QCoreApplication::processEvents();
     const QImage server = ServerPixels(window);
