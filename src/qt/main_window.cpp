@@ -7,8 +7,10 @@
 //  [x] File menu and the seven Ctrl accelerators from the core's tables, as
 //      QActions; a menu command and its accelerator reach one router call.
 //                                                                   main_window.cpp
-//  [x] Back buffer: a QImage with the device pixel ratio; paint events copy only
-//      the dirty rectangle.                   image_surface.cpp, back_buffer_view.cpp
+//  [x] Back buffer: a QImage with the device pixel ratio; only the dirty rectangle
+//      is copied to the screen: on X11 put straight to the view's own X window,
+//      elsewhere painted through Qt.
+//                              image_surface.cpp, back_buffer_view.cpp, x11_painter.cpp
 //  [x] The locale's code page, its table from iconv, handed to the core.
 //                                                               locale_code_page.cpp
 //  [x] Characters from key presses and input-method commits as the code page's
