@@ -93,7 +93,9 @@ void X11Painter::Put(const QImage& image, const QRect& rect) {
   const QRect imageRect = image.rect();
   const QRect inside = rect & imageRect;
   if (!inside.isEmpty()) PutPart(image, inside);
-  // A window grown past its creation size shows white there.
+  // A window grown past its creation size shows white there. (A key's cells are
+  // always inside: no regions made on its way.)
+  if (imageRect.contains(rect)) return;
   for (const QRect& outside : QRegion(rect).subtracted(QRegion(imageRect))) FillWhite(outside);
 }
 
