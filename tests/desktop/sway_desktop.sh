@@ -8,10 +8,8 @@
 # as the unprivileged user nobody. Test side (ctest).
 #   sway_desktop.sh <keyrill binary> <scratch directory> [screenshot prefix]
 set -uo pipefail
+source "$(dirname "$0")/../lib/checks.sh"
 keyrill=$(readlink -f "$1") work=$2 shots=${3:-}
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
 
 rm -rf "$work" && mkdir -p "$work"
 # A short runtime path: a Wayland socket's path may not exceed 107 bytes.
@@ -177,5 +175,4 @@ else
 fi
 app_pid=
 
-echo "$failures failure(s)"
-[ "$failures" -eq 0 ]
+finish

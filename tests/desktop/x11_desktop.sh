@@ -9,10 +9,8 @@
 # Exit. Test side (ctest).
 #   x11_desktop.sh <openbox|xfwm4> <keyrill binary> <scratch directory> [screenshot prefix]
 set -uo pipefail
+source "$(dirname "$0")/../lib/checks.sh"
 wm=$1 keyrill=$(readlink -f "$2") work=$3 shots=${4:-}
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
 
 rm -rf "$work" && mkdir -p "$work/home" "$work/runtime" && chmod 700 "$work/runtime"
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
@@ -66,16 +64,6 @@ done
 sleep 1
 pass "$wm manages the display $DISPLAY"
 
-find_window() {  # find_window <exact title> -> id, or empty after 20 s
-  timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
-}
-gone() {  # gone <exact title>: true once no visible window has that title (10 s)
-  for _ in $(seq 100); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
-}
 frame() {  # frame <id> -> "x y w h" of the outer frame, and client size as "cw ch"
   local ax ay cw ch l r t b
   ax=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *//p')
@@ -141,7 +129,7 @@ mkdir -p "$work/library" && cd "$work/library" || exit 1
 printf '\r\n~Alpha\r\nab cd\r\n~Zulu\r\nzz' >tests.tst
 "$keyrill" >"$work/program.log" 2>&1 &
 app_pid=$!
-main=$(find_window 'Keyrill Beta 0.80')
+main=$(find_window 'Keyrill Beta 0.80' 20)
 [ -n "$main" ] || { cat "$work/program.log"; echo "FAIL: no main window"; exit 1; }
 # A freshly started window manager may still be reading its settings when the
 # window appears and leave it unfocused; a user would click it once.
@@ -159,7 +147,7 @@ menu=$((ch - 446))
 
 # Select Test from the keyboard, the first entry chosen by a double-click.
 xdotool key ctrl+s
-dialog=$(find_window 'Select Test')
+dialog=$(find_window 'Select Test' 20)
 if [ -n "$dialog" ]; then
   pass "Ctrl+S opened Select Test"
   sleep 0.3
@@ -167,7 +155,7 @@ if [ -n "$dialog" ]; then
   centred "$(frame "$dialog" | cut -d' ' -f1-4)" "$mx $my $mw $mh" "Select Test"
   shot select
   xdotool mousemove --window "$dialog" 40 12 click --repeat 2 --delay 80 1
-  gone 'Select Test' && pass "a double-click chose Alpha and closed Select Test" \
+  gone 'Select Test' 10 && pass "a double-click chose Alpha and closed Select Test" \
     || fail "Select Test stayed open"
 else
   fail "Ctrl+S opened no Select Test"
@@ -181,7 +169,7 @@ xdotool type --delay 60 'ab c'
 sleep 0.3
 shot run
 xdotool type --delay 60 'd'
-report=$(find_window 'Report')
+report=$(find_window 'Report' 20)
 if [ -n "$report" ]; then
   pass "Enter began the run without a click, and typing it to the end opened the Report"
   sleep 0.3
@@ -201,7 +189,7 @@ if [ -n "$report" ]; then
   xdotool search --onlyvisible --name '^Report$' >/dev/null \
     && pass "Escape leaves the Report open" || fail "Escape closed the Report"
   xdotool mousemove --window "$report" 205 196 click 1
-  gone 'Report' && pass "OK closed the Report" || fail "OK did not close the Report"
+  gone 'Report' 10 && pass "OK closed the Report" || fail "OK did not close the Report"
 else
   fail "no Report: Enter or the typing did not reach the main window"
 fi
@@ -209,7 +197,7 @@ fi
 # Again no click after a dialog: the accelerators reach the main window.
 await_focus "after the Report"
 xdotool key ctrl+a
-add=$(find_window 'Add Test')
+add=$(find_window 'Add Test' 20)
 if [ -n "$add" ]; then
   pass "Ctrl+A after the Report opened Add Test without a click"
   sleep 0.3
@@ -220,7 +208,7 @@ if [ -n "$add" ]; then
   xdotool key ctrl+Return
   xdotool type --delay 40 'two'
   xdotool key Return
-  gone 'Add Test' && pass "Enter saved and closed Add Test" || fail "Add Test stayed open"
+  gone 'Add Test' 10 && pass "Enter saved and closed Add Test" || fail "Add Test stayed open"
   expected=$(printf '\r\n~Alpha\r\nab cd\r\n~Zulu\r\nzz\r\n~Added\r\none\r\r\ntwo' | od -An -c)
   [ "$expected" = "$(od -An -c tests.tst)" ] && pass "Add Test appended the exact record" \
     || fail "tests.tst holds: $(od -An -c tests.tst)"
@@ -230,14 +218,14 @@ fi
 
 await_focus "after Add Test"
 xdotool key ctrl+e
-edit=$(find_window 'Edit Test')
+edit=$(find_window 'Edit Test' 20)
 if [ -n "$edit" ]; then
   pass "Ctrl+E after Add Test opened Edit Test without a click"
   sleep 0.3
   check_dialog_frame "$edit" "Edit Test"
   shot edit
   xdotool key Escape
-  gone 'Edit Test' && pass "Escape closed Edit Test" || fail "Escape left Edit Test open"
+  gone 'Edit Test' 10 && pass "Escape closed Edit Test" || fail "Escape left Edit Test open"
 else
   fail "Ctrl+E after Add Test opened no Edit Test"
 fi
@@ -253,5 +241,4 @@ else
 fi
 app_pid=
 
-echo "$failures failure(s)"
-[ "$failures" -eq 0 ]
+finish

@@ -5,19 +5,14 @@
 # Without its own handling the kernel's SIGXFSZ would end the program instead.
 # Usage: xvfb_size_limit.sh <keyrill binary> <scratch directory>
 set -uo pipefail
+source "$(dirname "$0")/../../lib/checks.sh"
 keyrill=$1
 work=$2
-failures=0
 pid=
 
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
 cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; true; }
 trap cleanup EXIT
 
-find_window() {  # find_window <exact title> -> id, or empty after 10 s
-  timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
-}
 count_windows() {  # count_windows <exact title>
   xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l
 }
@@ -83,5 +78,4 @@ if [ -n "$pid" ]; then
   pid=
 fi
 
-echo "$failures failure(s)"
-[ "$failures" -eq 0 ]
+finish

@@ -5,26 +5,14 @@
 # idle screen's pixels, Exit, and the fatal error's box and exit status 1.
 # Usage: xvfb_smoke.sh <keyrill binary> <scratch directory>
 set -uo pipefail
+source "$(dirname "$0")/../../lib/checks.sh"
 keyrill=$1
 work=$2
-failures=0
 pid=
 
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
 cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; true; }
 trap cleanup EXIT
 
-find_window() {  # find_window <exact title> -> id, or empty after 10 s
-  timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
-}
-gone() {  # gone <exact title>: true once no visible window has that title (5 s)
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
-}
 geometry() {  # geometry <id> -> "x y w h"
   eval "$(xdotool getwindowgeometry --shell "$1")"
   echo "$X $Y $WIDTH $HEIGHT"
@@ -134,5 +122,4 @@ else
 fi
 pid=
 
-echo "$failures failure(s)"
-[ "$failures" -eq 0 ]
+finish
