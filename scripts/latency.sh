@@ -132,7 +132,7 @@ open_keyrill() {
   pids+=("$pid")
   # This program's window: another Keyrill may already be open.
   local main
-  main=$(timeout 15 xdotool search --sync --onlyvisible --pid "$pid" --name '^Keyrill Beta 0.80$' \
+  main=$(timeout 15 xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Keyrill Beta 0.80$' \
     2>/dev/null | head -n 1)
   [ -n "$main" ] || return 1
   xdotool windowmove --sync "$main" "$3" "$4" 2>/dev/null

@@ -2,6 +2,7 @@
 // committed text to character codes. Platform side (Qt).
 #include "qt/back_buffer_view.h"
 
+#include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPaintEvent>
@@ -52,6 +53,13 @@ void BackBufferView::PaintOnX11(const QRegion& region) {
     x11_->Put(image_, device.toAlignedRect());
   }
   x11_->Flush();
+  if (!tapOpened_) {
+    // After the first frame, not before it: loading the keymap and the Compose table
+    // takes a few milliseconds, and until then Qt reads every key anyway.
+    tapOpened_ = true;
+    QMetaObject::invokeMethod(
+        this, [this] { OpenKeyTap(); }, Qt::QueuedConnection);
+  }
 }
 
 void BackBufferView::PaintWithQt(const QRegion& region) {
@@ -112,6 +120,21 @@ void BackBufferView::PaintMarked() {
   // repaint() paints and flushes at once; the update() already queued then finds
   // nothing left to do.
   repaint(marked_);
+}
+
+void BackBufferView::OpenKeyTap() {
+  X11KeyTap::Hooks hooks;
+  hooks.mayType = [this] {
+    // Not while a menu, a dialog or another window has the keys: Qt routes those.
+    return hasFocus() && QApplication::activePopupWidget() == nullptr &&
+           QApplication::activeModalWidget() == nullptr;
+  };
+  hooks.type = [this](const QString& text) {
+    Send(CodesForCommit(text, codePage_));
+    PaintMarked();
+  };
+  tap_ = X11KeyTap::Open(static_cast<std::uint32_t>(window()->winId()),
+                         static_cast<std::uint32_t>(winId()), std::move(hooks));
 }
 
 void BackBufferView::Send(const std::vector<int>& codes) {

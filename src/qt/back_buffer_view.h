@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "program/code_page.h"
+#include "qt/x11_key_tap.h"
 #include "qt/x11_painter.h"
 
 namespace keyrill::qt {
@@ -40,6 +41,9 @@ class BackBufferView final : public QWidget {
   // On X11 the view is a window of its own that Qt does not paint: no paint engine.
   QPaintEngine* paintEngine() const override;
 
+  // Presses typed from the view's own X connection, ahead of Qt (0 without one).
+  int KeysTypedAhead() const { return tap_ ? tap_->TypedAhead() : 0; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -54,6 +58,7 @@ class BackBufferView final : public QWidget {
   void QueuePaint();
   void PaintWithQt(const QRegion& region);
   void PaintOnX11(const QRegion& region);
+  void OpenKeyTap();
 
   const QImage& image_;
   const CodePage& codePage_;
@@ -62,6 +67,8 @@ class BackBufferView final : public QWidget {
   QRegion marked_;                   // marked and not yet painted
   const bool onX11_;                 // painted straight to its X window, not through Qt
   std::unique_ptr<X11Painter> x11_;  // made at the first paint, once the window exists
+  std::unique_ptr<X11KeyTap> tap_;   // opened after the first frame
+  bool tapOpened_ = false;
   bool paintQueued_ = false;
 };
 

@@ -15,6 +15,9 @@
 //                                                               locale_code_page.cpp
 //  [x] Characters from key presses and input-method commits as the code page's
 //      bytes, control codes as a Win32 window would see them.  key_translation.cpp
+//  [x] On X11, plain presses read on a second connection and typed ahead of Qt's
+//      event-reader thread; the rest through Qt, in order.
+//                                           x11_key_tap.cpp, key_stream_merge.cpp
 //  [x] Timers 1 (cursor) and 2 (statistics) as QTimers.            main_window.cpp
 //  [x] Select Test, Add Test, Edit Test and Report sized from their templates'
 //      dialog units; a save that fails is told and the dialog keeps the text.
