@@ -71,7 +71,8 @@ class QtX11KeysTest : public QObject {
       const char* what;
       const char* keys;
       int delayMs;
-      std::string typed;  // the run's line after the step
+      std::string typed;             // the run's line after the step
+      const char* layout = nullptr;  // a keyboard layout set first, while the program runs
     };
     // A dead key's letter is pressed apart from the keys before it: Qt composes as it
     // reads a key and hands plain keys on a little later, so a burst of plain keys
@@ -86,8 +87,15 @@ class QtX11KeysTest : public QObject {
          150, "The quick \xE9 q "},
         {"plain keys and a dead key", "c a f dead_acute e space", 30, "The quick \xE9 q caf\xE9 "},
         {"plain keys at once after it", "a u space l", 0, "The quick \xE9 q caf\xE9 au l"},
+        // German swaps Y and Z: a keymap read only at the start would type y here.
+        {"the z key of a layout set while the program runs", "z", 40,
+         "The quick \xE9 q caf\xE9 au lz", "de"},
     };
     for (const Step& step : steps) {
+      if (step.layout != nullptr) {
+        QVERIFY(QProcess::execute(QStringLiteral("setxkbmap"),
+                                  {QString::fromLatin1(step.layout)}) == 0);
+      }
       QVERIFY2(PressKeys(QString::fromLatin1(step.keys), step.delayMs), step.what);
       QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget() == nullptr, 3000);
       QTest::qWait(100);  // anything still on its way arrives
