@@ -129,12 +129,14 @@ void BackBufferView::OpenKeyTap() {
     return hasFocus() && QApplication::activePopupWidget() == nullptr &&
            QApplication::activeModalWidget() == nullptr;
   };
-  hooks.type = [this](const QString& text) {
-    Send(CodesForCommit(text, codePage_));
-    PaintMarked();
-  };
+  hooks.type = [this](const QString& text) { TypeText(text); };
   tap_ = X11KeyTap::Open(static_cast<std::uint32_t>(window()->winId()),
                          static_cast<std::uint32_t>(winId()), std::move(hooks));
+}
+
+void BackBufferView::TypeText(const QString& text) {
+  Send(CodesForCommit(text, codePage_));
+  PaintMarked();
 }
 
 void BackBufferView::Send(const std::vector<int>& codes) {
@@ -149,8 +151,7 @@ void BackBufferView::keyPressEvent(QKeyEvent* event) {
 }
 
 void BackBufferView::inputMethodEvent(QInputMethodEvent* event) {
-  Send(CodesForCommit(event->commitString(), codePage_));
-  PaintMarked();
+  TypeText(event->commitString());
   event->accept();
 }
 

@@ -54,6 +54,8 @@ class BackBufferView final : public QWidget {
 
  private:
   void Send(const std::vector<int>& codes);
+  // Committed text (an input method's, or a key typed ahead of Qt), sent and painted.
+  void TypeText(const QString& text);
   void PaintMarked();
   void QueuePaint();
   void PaintWithQt(const QRegion& region);
