@@ -8,12 +8,16 @@
 #                      [--floor PATH]      (x11_floor: a bare xcb program, the least any
 #                                           program can take; 'none' leaves it out)
 #                      [--keep-awake]      (an idle-priority busy loop per CPU meanwhile)
+#                      [--trace FILE]      (per key: latency and the window's redraws
+#                                           outside the typing area around it)
 # Prints one RESULT line per measurement and a summary of all rounds (median, p99
 # in ms). --smoke: a short run that only checks that every key and start was seen.
+# --starts 0 leaves the start-up measurements out.
 set -uo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
 keys=300 rounds=2 starts=10 big_kib=1024 deep=20000 display= smoke=0 baseline= awake=0
+trace=
 keyrill=$here/build/native/src/qt/keyrill
 tool=$here/build/native/bench/x11_latency
 floor=$here/build/native/bench/x11_floor
@@ -32,10 +36,12 @@ while [ $# -gt 0 ]; do
     --floor) floor=$2; shift 2 ;;
     --exe) exe=$2; shift 2 ;;
     --keep-awake) awake=1; shift ;;
+    --trace) trace=$(realpath -m "$2"); shift 2 ;;
     --smoke) smoke=1 keys=12 rounds=1 starts=1 big_kib=64 deep=150; shift ;;
     *) echo "unknown option $1" >&2; exit 2 ;;
   esac
 done
+[ -z "$trace" ] || : > "$trace"
 # Absolute paths: the programs start in scratch directories.
 keyrill=$(realpath "$keyrill") tool=$(realpath "$tool")
 [ -n "$baseline" ] && baseline=$(realpath "$baseline")
@@ -215,7 +221,8 @@ measure_case() {
       targets+=(--window "$ref" --newline return --label "gtypist_in_xterm_($2)")
     fi
   fi
-  "$tool" keys --text "$work/text.txt" --keys "$keys" --seed "$4" --raw "$work/raw" "${targets[@]}"
+  "$tool" keys --text "$work/text.txt" --keys "$keys" --seed "$4" --raw "$work/raw" \
+    ${trace:+--trace "$trace"} "${targets[@]}"
   measure "$2" $?
   close_all
 }
@@ -226,6 +233,7 @@ for round in $(seq "$rounds"); do
   measure_case "$work/short" "short_test" 0 "$seed"
   measure_case "$work/big" "big_test,_start" 0 "$((seed + 1))"
   measure_case "$work/big" "big_test,_deep" "$deep" "$((seed + 2))"
+  [ "$starts" -gt 0 ] || continue
   (cd "$work/short" && "$tool" start --runs "$starts" --label "Keyrill start" \
     --raw "$work/raw" -- "$keyrill")
   measure "Keyrill start" $?
@@ -242,6 +250,12 @@ for round in $(seq "$rounds"); do
   fi
 done
 echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"
+if [ -n "$trace" ]; then
+  # One trace line for every key answered.
+  answered=$(awk '$(NF - 1) == "key"' "$work/raw" | wc -l)
+  [ "$(wc -l < "$trace")" -eq "$answered" ]
+  measure "the trace of $answered keys in $trace" $?
+fi
 
 echo "summary of all rounds (ms):"
 sort -t' ' -k1,1 "$work/raw" | awk '

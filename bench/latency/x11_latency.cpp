@@ -4,11 +4,14 @@
 // Tool side (X11, XTEST, DAMAGE); no part of Keyrill itself.
 //
 //   x11_latency keys --text FILE [--keys N] [--seed S] [--min-gap MS] [--max-gap MS]
-//                    [--idle-ms MS] [--block N] [--raw FILE]
+//                    [--idle-ms MS] [--block N] [--raw FILE] [--trace FILE]
 //                    --window ID [--skip-top PX] [--advance N] [--newline skip|return]
 //                    [--label NAME]   [--window ID ...]...
 // With several windows the keys go to each in turn, a block at a time, so that what
 // the machine does meanwhile falls on all of them alike; each gets --keys keys.
+// --trace appends one line a timed key: label, latency, ms since the window last
+// redrew outside the typing area before the key, and such redraws while it waited
+// (to tell whether slow keys meet the program's own timers).
 //   x11_latency start [--runs N] [--label NAME] [--raw FILE] -- COMMAND [ARGS...]
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
@@ -151,13 +154,14 @@ struct Options {
   int runs = 5;
   std::string label = "program";
   std::string rawPath;
+  std::string tracePath;
   std::vector<char*> command;
 };
 
 int Usage() {
   std::fprintf(stderr,
                "usage: x11_latency keys --text FILE [--keys N] [--seed S] [--min-gap MS]\n"
-               "         [--max-gap MS] [--idle-ms MS] [--block N] [--raw FILE]\n"
+               "         [--max-gap MS] [--idle-ms MS] [--block N] [--raw FILE] [--trace FILE]\n"
                "         --window ID [--skip-top PX] [--advance N] [--newline skip|return]\n"
                "         [--label NAME]  [--window ID ...]...\n"
                "       x11_latency start [--runs N] [--label NAME] [--raw FILE] -- COMMAND...\n");
@@ -208,6 +212,8 @@ bool Parse(int argc, char** argv, Options& o) {
       o.label = v;
     else if (a == "--raw")
       o.rawPath = v;
+    else if (a == "--trace")
+      o.tracePath = v;
     else
       return false;
   }
@@ -276,7 +282,16 @@ struct Run {
   std::vector<double> samples;
   std::size_t asked = 0;
   long ignored = 0;
+  double lastOutside = -1;  // when the window last redrew outside the typing area
+  std::string trace;        // --trace lines
 };
+
+// Notes a redraw outside the typing area (a status bar, say); true when it was one.
+bool NoteOutside(Run& run, const Damage& damage) {
+  if (!damage.any || !Intersect(damage.box, run.area).Empty()) return false;
+  run.lastOutside = NowMs();
+  return true;
+}
 
 // Gives `window` the keyboard (and the pointer, so keys reach it with no window
 // manager), then waits until it has redrawn whatever the change of focus redraws.
@@ -350,7 +365,10 @@ bool TypeOneKey(Display* dpy, int damageBase, Run& run) {
   const KeyCode shiftCode = XKeysymToKeycode(dpy, XK_Shift_L);
   Damage damage;
   // Drain what came in the gap, then copy the typing area as it stands now.
-  while (XPending(dpy) > 0) NextEvent(dpy, damageBase, window, damage);
+  while (XPending(dpy) > 0) {
+    NextEvent(dpy, damageBase, window, damage);
+    NoteOutside(run, damage);
+  }
   Image before = Grab(dpy, window, run.area);
   if (!before) return false;
   if (stroke.shift) Press(dpy, shiftCode, true);
@@ -358,6 +376,8 @@ bool TypeOneKey(Display* dpy, int damageBase, Run& run) {
   if (stroke.timed) ++run.asked;
 
   const double sent = NowMs();
+  const double sinceOutside = run.lastOutside < 0 ? -1 : sent - run.lastOutside;
+  int outsideMeanwhile = 0;
   Press(dpy, stroke.code, true);
   XFlush(dpy);
   double answered = -1;
@@ -367,8 +387,9 @@ bool TypeOneKey(Display* dpy, int damageBase, Run& run) {
     if (!damage.any) continue;
     const double at = NowMs();
     const Box part = Intersect(damage.box, run.area);
-    if (part.Empty()) {
+    if (NoteOutside(run, damage)) {
       ++run.ignored;
+      ++outsideMeanwhile;
       continue;
     }
     Image now = Grab(dpy, window, part);
@@ -381,7 +402,13 @@ bool TypeOneKey(Display* dpy, int damageBase, Run& run) {
   Press(dpy, stroke.code, false);
   if (stroke.shift) Press(dpy, shiftCode, false);
   XFlush(dpy);
-  if (stroke.timed && answered >= 0) run.samples.push_back(answered - sent);
+  if (stroke.timed && answered >= 0) {
+    run.samples.push_back(answered - sent);
+    char line[160];
+    std::snprintf(line, sizeof line, "%s %.3f %.1f %d\n", run.target->label.c_str(),
+                  answered - sent, sinceOutside, outsideMeanwhile);
+    run.trace += line;
+  }
   return true;
 }
 
@@ -428,7 +455,10 @@ int RunKeys(Display* dpy, int damageBase, const Options& o) {
         if (!TypeOneKey(dpy, damageBase, run)) return 1;
         Damage damage;
         const double resume = NowMs() + gap(random);
-        while (WaitForEvent(dpy, resume)) NextEvent(dpy, damageBase, run.target->window, damage);
+        while (WaitForEvent(dpy, resume)) {
+          NextEvent(dpy, damageBase, run.target->window, damage);
+          NoteOutside(run, damage);
+        }
       }
       anyLeft = anyLeft || more(run);
     }
@@ -438,6 +468,7 @@ int RunKeys(Display* dpy, int damageBase, const Options& o) {
     std::printf("KEYS   %-28s %zu keys, %zu answered, %ld damage reports not counted\n",
                 run.target->label.c_str(), run.asked, run.samples.size(), run.ignored);
     Report(run.target->label, "key", run.samples, run.asked, o.rawPath);
+    if (!o.tracePath.empty()) std::ofstream(o.tracePath, std::ios::app) << run.trace;
     if (run.samples.size() != run.asked) status = 3;
   }
   return status;
