@@ -2,7 +2,6 @@
 // committed text to character codes. Platform side (Qt).
 #include "qt/back_buffer_view.h"
 
-#include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPaintEvent>
@@ -13,12 +12,15 @@
 namespace keyrill::qt {
 
 BackBufferView::BackBufferView(const QImage& image, const CodePage& codePage, QWidget* parent)
-    : QWidget(parent), image_(image), codePage_(codePage), onX11_(X11Painter::Usable()) {
+    : QWidget(parent),
+      image_(image),
+      codePage_(codePage),
+      presented_(present::PresenterAvailable()) {
   // Every pixel is painted from the image (or white past its edge): no erase first.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_InputMethodEnabled);
   setFocusPolicy(Qt::StrongFocus);
-  if (onX11_) {
+  if (presented_) {
     // A native window that paint events reach directly, past the backing store.
     setAttribute(Qt::WA_NativeWindow);
     setAttribute(Qt::WA_PaintOnScreen);
@@ -29,12 +31,12 @@ BackBufferView::BackBufferView(const QImage& image, const CodePage& codePage, QW
 BackBufferView::~BackBufferView() = default;
 
 QPaintEngine* BackBufferView::paintEngine() const {
-  return onX11_ ? nullptr : QWidget::paintEngine();
+  return presented_ ? nullptr : QWidget::paintEngine();
 }
 
 void BackBufferView::paintEvent(QPaintEvent* event) {
-  if (onX11_) {
-    PaintOnX11(event->region());
+  if (presented_) {
+    Present(event->region());
   } else {
     PaintWithQt(event->region());
   }
@@ -42,24 +44,9 @@ void BackBufferView::paintEvent(QPaintEvent* event) {
   if (onPainted_) onPainted_(event->region());
 }
 
-void BackBufferView::PaintOnX11(const QRegion& region) {
-  if (!x11_) x11_ = X11Painter::ForWindow(static_cast<std::uint32_t>(winId()));
-  if (!x11_) return;
-  const qreal ratio = image_.devicePixelRatio();
-  for (const QRect& rect : region) {
-    // Logical to device pixels, rounded outwards so no edge pixel is left behind.
-    const QRectF device(rect.x() * ratio, rect.y() * ratio, rect.width() * ratio,
-                        rect.height() * ratio);
-    x11_->Put(image_, device.toAlignedRect());
-  }
-  x11_->Flush();
-  if (!tapOpened_) {
-    // After the first frame, not before it: loading the keymap and the Compose table
-    // takes a few milliseconds, and until then Qt reads every key anyway.
-    tapOpened_ = true;
-    QMetaObject::invokeMethod(
-        this, [this] { OpenKeyTap(); }, Qt::QueuedConnection);
-  }
+void BackBufferView::Present(const QRegion& region) {
+  if (!presenter_) presenter_ = present::OpenPresenter(winId());
+  if (presenter_) presenter_->Present(image_, region);
 }
 
 void BackBufferView::PaintWithQt(const QRegion& region) {
@@ -82,7 +69,7 @@ void BackBufferView::PaintWithQt(const QRegion& region) {
 
 void BackBufferView::MarkDirty(const QRect& rect) {
   marked_ += rect;
-  if (onX11_) {
+  if (presented_) {
     QueuePaint();
   } else {
     update(rect);
@@ -94,9 +81,9 @@ void BackBufferView::MarkAllDirty() {
 }
 
 void BackBufferView::QueuePaint() {
-  // A key paints before its event returns; a timer tick or a command's changes are
-  // put on the next turn of the event loop, also while a dialog runs its own loop.
-  // (Qt's update() would go through the backing store, and a round trip, each tick.)
+  // A timer tick or a command's changes are presented on the next turn of the event
+  // loop, also while a dialog runs its own loop. (update() would reach a presented
+  // window only through Qt's expose handling.)
   if (paintQueued_) return;
   paintQueued_ = true;
   QMetaObject::invokeMethod(
@@ -110,10 +97,10 @@ void BackBufferView::QueuePaint() {
 
 void BackBufferView::PaintMarked() {
   if (marked_.isEmpty() || !isVisible()) return;
-  if (onX11_) {
+  if (presented_) {
     const QRegion region = marked_;
     marked_ = QRegion();
-    PaintOnX11(region);
+    Present(region);
     if (onPainted_) onPainted_(region);
     return;
   }
@@ -122,36 +109,21 @@ void BackBufferView::PaintMarked() {
   repaint(marked_);
 }
 
-void BackBufferView::OpenKeyTap() {
-  X11KeyTap::Hooks hooks;
-  hooks.mayType = [this] {
-    // Not while a menu, a dialog or another window has the keys: Qt routes those.
-    return hasFocus() && QApplication::activePopupWidget() == nullptr &&
-           QApplication::activeModalWidget() == nullptr;
-  };
-  hooks.type = [this](const QString& text) { TypeText(text); };
-  tap_ = X11KeyTap::Open(static_cast<std::uint32_t>(window()->winId()),
-                         static_cast<std::uint32_t>(winId()), std::move(hooks));
-}
-
-void BackBufferView::TypeText(const QString& text) {
-  Send(CodesForCommit(text, codePage_));
+void BackBufferView::Type(const std::vector<int>& codes) {
+  if (onChar_) {
+    for (int code : codes) onChar_(code);
+  }
+  // The key's cells reach the screen before its event returns.
   PaintMarked();
-}
-
-void BackBufferView::Send(const std::vector<int>& codes) {
-  if (!onChar_) return;
-  for (int code : codes) onChar_(code);
 }
 
 void BackBufferView::keyPressEvent(QKeyEvent* event) {
-  Send(CodesForKey(event->key(), event->modifiers(), event->text(), codePage_));
-  PaintMarked();
+  Type(CodesForKey(event->key(), event->modifiers(), event->text(), codePage_));
   event->accept();
 }
 
 void BackBufferView::inputMethodEvent(QInputMethodEvent* event) {
-  TypeText(event->commitString());
+  Type(CodesForCommit(event->commitString(), codePage_));
   event->accept();
 }
 

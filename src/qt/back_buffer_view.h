@@ -9,9 +9,8 @@
 #include <functional>
 #include <memory>
 
+#include "present/presenter.h"
 #include "program/code_page.h"
-#include "qt/x11_key_tap.h"
-#include "qt/x11_painter.h"
 
 namespace keyrill::qt {
 
@@ -30,19 +29,20 @@ class BackBufferView final : public QWidget {
   }
 
   // Marks a part of the back buffer for repainting. What a key marks is painted and
-  // sent to the screen before the key's event returns, not a loop turn later; on X11
-  // what a timer or a command marks is put on the next turn of the loop.
+  // sent to the screen before the key's event returns, not a loop turn later; what a
+  // timer or a command marks goes out on the next turn of the loop.
   void MarkDirty(const QRect& rect);
   void MarkAllDirty();
 
   // The client size the main window is created with.
   QSize sizeHint() const override { return {492, 446}; }
 
-  // On X11 the view is a window of its own that Qt does not paint: no paint engine.
+  // With a presenter the view is a native window that Qt does not paint: no paint
+  // engine.
   QPaintEngine* paintEngine() const override;
 
-  // Presses typed from the view's own X connection, ahead of Qt (0 without one).
-  int KeysTypedAhead() const { return tap_ ? tap_->TypedAhead() : 0; }
+  // Whether the typing area goes out through a presenter rather than Qt's painting.
+  bool Presented() const { return presented_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -53,24 +53,20 @@ class BackBufferView final : public QWidget {
   bool focusNextPrevChild(bool next) override;
 
  private:
-  void Send(const std::vector<int>& codes);
-  // Committed text (an input method's, or a key typed ahead of Qt), sent and painted.
-  void TypeText(const QString& text);
+  // The codes of one key or commit, sent to the core and painted at once.
+  void Type(const std::vector<int>& codes);
   void PaintMarked();
   void QueuePaint();
   void PaintWithQt(const QRegion& region);
-  void PaintOnX11(const QRegion& region);
-  void OpenKeyTap();
+  void Present(const QRegion& region);
 
   const QImage& image_;
   const CodePage& codePage_;
   std::function<void(int)> onChar_;
   std::function<void(const QRegion&)> onPainted_;
-  QRegion marked_;                   // marked and not yet painted
-  const bool onX11_;                 // painted straight to its X window, not through Qt
-  std::unique_ptr<X11Painter> x11_;  // made at the first paint, once the window exists
-  std::unique_ptr<X11KeyTap> tap_;   // opened after the first frame
-  bool tapOpened_ = false;
+  QRegion marked_;  // marked and not yet painted
+  const bool presented_;
+  std::unique_ptr<present::Presenter> presenter_;  // opened at the first paint
   bool paintQueued_ = false;
 };
 

@@ -8,16 +8,15 @@
 //      QActions; a menu command and its accelerator reach one router call.
 //                                                                   main_window.cpp
 //  [x] Back buffer: a QImage with the device pixel ratio; only the dirty rectangle
-//      is copied to the screen: on X11 put straight to the view's own X window,
-//      elsewhere painted through Qt.
-//                              image_surface.cpp, back_buffer_view.cpp, x11_painter.cpp
+//      is copied to the screen: through a presenter where one applies (X11:
+//      src/present), elsewhere painted through Qt.
+//                                          image_surface.cpp, back_buffer_view.cpp
 //  [x] The locale's code page, its table from iconv, handed to the core.
 //                                                               locale_code_page.cpp
-//  [x] Characters from key presses and input-method commits as the code page's
-//      bytes, control codes as a Win32 window would see them.  key_translation.cpp
-//  [x] On X11, plain presses read on a second connection and typed ahead of Qt's
-//      event-reader thread; the rest through Qt, in order.
-//                                           x11_key_tap.cpp, key_stream_merge.cpp
+//  [x] Characters from Qt's key presses and input-method commits, in the order Qt
+//      delivers them, as the code page's bytes; control codes as a Win32 window
+//      would see them. No other way in: dead keys, Compose and input methods are
+//      Qt's.                                                     key_translation.cpp
 //  [x] Timers 1 (cursor) and 2 (statistics) as QTimers.            main_window.cpp
 //  [x] Select Test, Add Test, Edit Test and Report sized from their templates'
 //      dialog units; a save that fails is told and the dialog keeps the text.

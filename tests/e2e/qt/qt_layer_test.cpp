@@ -3,8 +3,6 @@
 // surface's cells.
 // Test side (Qt, offscreen).
 #include <QTest>
-#include <algorithm>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -12,7 +10,6 @@
 #include "qt/code_page_text.h"
 #include "qt/dialog_geometry.h"
 #include "qt/image_surface.h"
-#include "qt/key_stream_merge.h"
 #include "qt/key_translation.h"
 #include "qt/locale_code_page.h"
 
@@ -349,93 +346,6 @@ class QtLayerTest : public QObject {
     QCOMPARE(surface.image().pixel(39, 39), qRgb(0, 0, 0));
     QCOMPARE(surface.image().pixel(40, 40), qRgb(255, 255, 255));
     QCOMPARE(surface.image().pixel(19, 19), qRgb(255, 255, 255));
-  }
-
-  // One key stream read by Qt and by the direct reader in every kind of interleaving:
-  // each key takes effect once and in the order it was pressed, a key left to Qt holds
-  // back the keys after it, and plain keys are typed by whichever reader is first.
-  void keyStreamMerge() {
-    using Want = KeyStreamMerge::Want;
-    struct Case {
-      const char* what;
-      double directFirst;  // chance that the direct reader reads next
-      double qtOnly;       // share of keys only Qt gets (a menu holds the keyboard)
-      bool allPlain;
-    };
-    const std::vector<Case> cases = {
-        {"random interleaving", 0.5, 0.0, false},
-        {"direct reader far ahead", 0.9, 0.0, false},
-        {"direct reader always first, plain keys", 1.0, 0.0, true},
-        {"Qt always first", 0.0, 0.0, false},
-        {"keys only Qt gets", 0.5, 0.2, false},
-    };
-    for (const Case& c : cases) {
-      for (unsigned seed = 0; seed < 300; ++seed) {
-        std::mt19937 random(seed);
-        std::uniform_real_distribution<double> coin(0.0, 1.0);
-        struct Key {
-          KeyEventId id;
-          Want want;
-          bool qtOnly;
-        };
-        std::vector<Key> stream;
-        for (std::uint32_t i = 0; i < 40; ++i) {
-          const double pick = coin(random);
-          const Want want = c.allPlain || pick < 0.5 ? Want::kType
-                            : pick < 0.8             ? Want::kQt
-                                                     : Want::kQtNoWait;
-          const KeyEventId id{want == Want::kQtNoWait ? std::uint8_t{3} : std::uint8_t{2},
-                              static_cast<std::uint8_t>(38 + i % 3),
-                              0,
-                              1000 + i,
-                              7,
-                              10,
-                              20};
-          stream.push_back({id, want, coin(random) < c.qtOnly});
-        }
-        KeyStreamMerge merge;
-        std::vector<std::size_t> effects;  // stream indexes, in the order they took effect
-        std::size_t direct = 0;
-        std::size_t qt = 0;
-        int typedByDirect = 0;
-        while (direct < stream.size() || qt < stream.size()) {
-          if (direct < stream.size() && (qt == stream.size() || coin(random) < c.directFirst)) {
-            const Key& key = stream[direct];
-            if (!key.qtOnly && merge.FromDirect(key.id, key.want)) {
-              QVERIFY2(key.want == Want::kType, c.what);
-              effects.push_back(direct);
-              ++typedByDirect;
-            }
-            ++direct;
-          } else {
-            const Key& key = stream[qt];
-            if (!merge.FromQt(key.id) && key.want != Want::kQtNoWait) effects.push_back(qt);
-            ++qt;
-          }
-        }
-        std::vector<std::size_t> expected;
-        for (std::size_t i = 0; i < stream.size(); ++i) {
-          if (stream[i].want != Want::kQtNoWait) expected.push_back(i);
-        }
-        std::vector<std::size_t> once = effects;
-        std::sort(once.begin(), once.end());
-        QVERIFY2(once == expected, c.what);  // every key once, none twice
-        // Keys both readers see keep their order (a key only Qt gets comes from a menu,
-        // while nothing is typed ahead).
-        std::vector<std::size_t> shared;
-        for (std::size_t i : effects) {
-          if (!stream[i].qtOnly) shared.push_back(i);
-        }
-        QVERIFY2(std::is_sorted(shared.begin(), shared.end()), c.what);
-        if (c.directFirst == 1.0) {
-          QVERIFY2(typedByDirect == static_cast<int>(expected.size()), c.what);
-        }
-        if (c.directFirst == 0.0) QVERIFY2(typedByDirect == 0, c.what);
-        // Both read everything: nothing is left over (keys only Qt got may stay
-        // until the direct reader's next key).
-        if (c.qtOnly == 0.0) QVERIFY2(merge.Ahead() == 0, c.what);
-      }
-    }
   }
 };
 

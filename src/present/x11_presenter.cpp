@@ -1,19 +1,15 @@
 // PutImage from the back buffer into the view's X window. Platform side (Qt on X11).
-#include "qt/x11_painter.h"
+#include "present/x11_presenter.h"
+
+#include <xcb/xcb.h>
 
 #include <QGuiApplication>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
-#if defined(KEYRILL_XCB) && QT_CONFIG(xcb)
-#include <xcb/xcb.h>
-#define KEYRILL_X11_PAINTER 1
-#endif
+namespace keyrill::present {
 
-namespace keyrill::qt {
-
-#ifdef KEYRILL_X11_PAINTER
 namespace {
 
 constexpr std::uint32_t kWhite = 0xFFFFFFu;
@@ -55,8 +51,10 @@ bool PixelsMatchRgb32(const xcb_setup_t* setup, const xcb_screen_t* screen) {
 
 }  // namespace
 
-bool X11Painter::Usable() {
-  if (const char* qt = std::getenv("KEYRILL_QT_PAINT"); qt != nullptr && *qt == '1') return false;
+bool PresenterAvailable() {
+  if (const char* on = std::getenv("KEYRILL_X11_PRESENTER"); on != nullptr && *on == '0') {
+    return false;
+  }
   xcb_connection_t* connection = QtConnection();
   if (connection == nullptr) return false;
   const xcb_setup_t* setup = xcb_get_setup(connection);
@@ -64,32 +62,30 @@ bool X11Painter::Usable() {
   return screens.rem > 0 && PixelsMatchRgb32(setup, screens.data);
 }
 
-std::unique_ptr<X11Painter> X11Painter::ForWindow(std::uint32_t window) {
-  if (window == 0 || !Usable()) return nullptr;
+std::unique_ptr<Presenter> OpenPresenter(WId window) {
+  if (window == 0 || !PresenterAvailable()) return nullptr;
   xcb_connection_t* connection = QtConnection();
   const xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
-  const std::uint32_t gc = xcb_generate_id(connection);
-  const std::uint32_t values[] = {kWhite, 0};  // foreground; no GraphicsExpose events
-  xcb_create_gc(connection, gc, window, XCB_GC_FOREGROUND | XCB_GC_GRAPHICS_EXPOSURES, values);
-  const std::uint32_t maxBytes = xcb_get_maximum_request_length(connection) * 4;
-  return std::unique_ptr<X11Painter>(
-      new X11Painter(connection, window, gc, screens.data->root_depth, maxBytes));
+  return std::make_unique<X11Presenter>(connection, static_cast<std::uint32_t>(window),
+                                        screens.data->root_depth);
 }
 
-X11Painter::X11Painter(xcb_connection_t* connection, std::uint32_t window, std::uint32_t gc,
-                       std::uint8_t depth, std::uint32_t maxRequestBytes)
+X11Presenter::X11Presenter(xcb_connection_t* connection, std::uint32_t window, std::uint8_t depth)
     : connection_(connection),
       window_(window),
-      gc_(gc),
+      gc_(xcb_generate_id(connection)),
       depth_(depth),
-      maxRequestBytes_(maxRequestBytes) {}
+      maxRequestBytes_(xcb_get_maximum_request_length(connection) * 4) {
+  const std::uint32_t values[] = {kWhite, 0};  // foreground; no GraphicsExpose events
+  xcb_create_gc(connection_, gc_, window_, XCB_GC_FOREGROUND | XCB_GC_GRAPHICS_EXPOSURES, values);
+}
 
-X11Painter::~X11Painter() {
+X11Presenter::~X11Presenter() {
   xcb_free_gc(connection_, gc_);
   xcb_flush(connection_);
 }
 
-void X11Painter::Put(const QImage& image, const QRect& rect) {
+void X11Presenter::Put(const QImage& image, const QRect& rect) {
   const QRect imageRect = image.rect();
   const QRect inside = rect & imageRect;
   if (!inside.isEmpty()) PutPart(image, inside);
@@ -99,11 +95,18 @@ void X11Painter::Put(const QImage& image, const QRect& rect) {
   for (const QRect& outside : QRegion(rect).subtracted(QRegion(imageRect))) FillWhite(outside);
 }
 
-void X11Painter::Flush() {
+void X11Presenter::Present(const QImage& image, const QRegion& region) {
+  const qreal ratio = image.devicePixelRatio();
+  for (const QRect& rect : region) {
+    // Logical to device pixels, rounded outwards so no edge pixel is left behind.
+    const QRectF device(rect.x() * ratio, rect.y() * ratio, rect.width() * ratio,
+                        rect.height() * ratio);
+    Put(image, device.toAlignedRect());
+  }
   xcb_flush(connection_);
 }
 
-void X11Painter::PutPart(const QImage& image, const QRect& part) {
+void X11Presenter::PutPart(const QImage& image, const QRect& part) {
   const auto rowBytes = static_cast<std::uint32_t>(part.width()) * 4;
   // As many rows a request as the server takes.
   const int band = static_cast<int>(
@@ -130,25 +133,11 @@ void X11Painter::PutPart(const QImage& image, const QRect& part) {
   }
 }
 
-void X11Painter::FillWhite(const QRect& part) {
+void X11Presenter::FillWhite(const QRect& part) {
   const xcb_rectangle_t box{
       static_cast<std::int16_t>(part.x()), static_cast<std::int16_t>(part.y()),
       static_cast<std::uint16_t>(part.width()), static_cast<std::uint16_t>(part.height())};
   xcb_poly_fill_rectangle(connection_, window_, gc_, 1, &box);
 }
 
-#else  // no libxcb: Qt paints
-
-bool X11Painter::Usable() {
-  return false;
-}
-std::unique_ptr<X11Painter> X11Painter::ForWindow(std::uint32_t /*window*/) {
-  return nullptr;
-}
-X11Painter::~X11Painter() = default;
-void X11Painter::Put(const QImage& /*image*/, const QRect& /*rect*/) {}
-void X11Painter::Flush() {}
-
-#endif
-
-}  // namespace keyrill::qt
+}  // namespace keyrill::present
