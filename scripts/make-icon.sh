@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Draws Keyrill's icon (a keycap with a "K") with ImageMagick primitives and writes
-# resources/keyrill.png (256x256), resources/keyrill.ico (16, 32, 48 and 256 px) and
+# resources/keyrill.png (256x256), resources/keyrill.ico (16, 20, 24, 32, 40, 48, 64
+# and 256 px: what Windows picks at 100, 125 and 150 % and in Explorer) and
 # the desktop's hicolor sizes resources/icons/NxN/keyrill.png (16 to 256 px).
 # Run it again only to change the artwork; every output is committed.
 set -euo pipefail
@@ -23,10 +24,12 @@ convert -size 256x256 xc:none \
   -annotate +0-17 'K' \
   "PNG32:$out/keyrill.png"
 
-for s in 16 32 48; do
+ico_images=()
+for s in 16 20 24 32 40 48 64; do
   convert "$out/keyrill.png" -filter Lanczos -resize "${s}x${s}" "PNG32:$tmp/$s.png"
+  ico_images+=("$tmp/$s.png")
 done
-convert "$tmp/16.png" "$tmp/32.png" "$tmp/48.png" "$out/keyrill.png" "$out/keyrill.ico"
+convert "${ico_images[@]}" "$out/keyrill.png" "$out/keyrill.ico"
 
 # The sizes a desktop's icon theme looks up, each scaled from the 256 px drawing.
 for s in 16 22 24 32 48 64 128 256; do

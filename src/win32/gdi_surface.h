@@ -9,24 +9,35 @@
 #include <cstdint>
 
 #include "program/host.h"
+#include "win32/display_scale.h"
 #include "win32/gdi_handles.h"
 
 namespace keyrill::win32 {
 
+// The core works in 96-DPI pixels. On a scaled display the surface maps every
+// rectangle and text position to device pixels and draws with fonts made at the
+// scaled height, while measuring with the fonts the 96-DPI program would get, so
+// that the core's cell, and with it where lines wrap, is the 96-DPI one. Each
+// character is placed at the device position of its 96-DPI cell, so that text
+// drawn as one row and the caret stepping cell by cell agree on screen.
 class GdiSurface final : public Surface {
  public:
   // Measures the window's client rectangle and makes the surface of that size
   // with TextFont selected.
-  explicit GdiSurface(HWND window);
+  GdiSurface(HWND window, DisplayScale scale);
   GdiSurface(const GdiSurface&) = delete;
   GdiSurface& operator=(const GdiSurface&) = delete;
 
-  // Deletes the memory DC, then TextFont and the bitmap. Drawing afterwards does
+  // Deletes the memory DCs, then the fonts and the bitmap. Drawing afterwards does
   // nothing, so a message that arrives after the teardown cannot touch a freed DC.
   void Release();
 
-  std::int32_t ClientWidth() const { return clientWidth_; }
-  std::int32_t ClientHeight() const { return clientHeight_; }
+  // The client area in the core's pixels (the layout is measured from these).
+  std::int32_t ClientWidth() const { return scale_.ToCoreCeil(deviceWidth_); }
+  std::int32_t ClientHeight() const { return scale_.ToCoreCeil(deviceHeight_); }
+  // The bitmap's size in device pixels: what the paint handler copies.
+  int DeviceWidth() const { return deviceWidth_; }
+  int DeviceHeight() const { return deviceHeight_; }
   // The memory DC the paint handler copies from; null after Release.
   HDC Dc() const { return dc_.get(); }
 
@@ -37,18 +48,31 @@ class GdiSurface final : public Surface {
   Extent MeasureBytes(const char* bytes, std::int32_t count) override;
 
  private:
-  std::int32_t clientWidth_ = 0;
-  std::int32_t clientHeight_ = 0;
+  // One of the two fonts: drawn with at the device's size; measured with at the
+  // 96-DPI size (only on a scaled display; at 96 DPI the two are one).
+  struct ScaledFont {
+    UniqueFont device;
+    UniqueFont metric;
+  };
+  ScaledFont MakeFont(int height) const;
+  void Select(const ScaledFont& font);
+  // Where the measuring fonts are selected: the drawing DC at 96 DPI.
+  HDC MetricDc() const { return metricDc_ ? metricDc_.get() : dc_.get(); }
+
+  DisplayScale scale_;
+  int deviceWidth_ = 0;
+  int deviceHeight_ = 0;
   // Stock objects: fetched once, never deleted.
   HBRUSH whiteBrush_;
   HBRUSH blackBrush_;
   Font selectedFont_ = Font::Text;
-  // Declared before the DC so that the DC is deleted first and nothing is still
-  // selected in it when the bitmap and fonts go.
+  // Declared before the DCs so that the DCs are deleted first and nothing is
+  // still selected in them when the bitmap and fonts go.
   UniqueBitmap bitmap_;
-  UniqueFont textFont_;
-  UniqueFont statsFont_;  // exists only while the statistics bar is being drawn
+  ScaledFont textFont_;
+  ScaledFont statsFont_;  // exists only while the statistics bar is being drawn
   UniqueMemoryDc dc_;
+  UniqueMemoryDc metricDc_;  // scaled displays only
 };
 
 }  // namespace keyrill::win32

@@ -5,7 +5,7 @@
 // What the Win32 layer provides, and what it does not:
 //  [x] Window class "CForm" (icon IDI_APP, arrow cursor, menu IDR_MENU, white
 //      background); main window "Keyrill Beta 0.80", WS_OVERLAPPEDWINDOW, 500 x 500
-//      at (50, 50).                                                   main.cpp
+//      at (50, 50), scaled by the system DPI.                         main.cpp
 //  [x] Accelerators IDR_ACCEL, offered to TranslateAcceleratorA before anything
 //      else; characters through TranslateMessage as bytes of the ANSI code
 //      page (the A functions throughout, no UNICODE).                 main.cpp
@@ -19,6 +19,9 @@
 //  [x] Fatal "Word too large for the window." box captioned "Error", then exit
 //      status 1 through the run-time's exit.                          win32_host.cpp
 //  [ ] Re-measuring on resize: the layout is fixed at creation, by design.
+//  [x] System DPI awareness (manifest): the core's 96-DPI pixels mapped to the
+//      display's once, at creation; text drawn at the display's resolution.
+//                                                     display_scale.h, gdi_surface.cpp
 //  [ ] Unicode text, per-monitor DPI, dark mode: not provided.
 #include <windows.h>
 
@@ -26,6 +29,7 @@
 
 #include "app/commands.h"
 #include "app/resource_ids.h"
+#include "win32/display_scale.h"
 #include "win32/main_window.h"
 
 namespace {
@@ -61,11 +65,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   // The module instance travels with the window (CREATESTRUCT) into its state.
   if (!RegisterMainWindowClass(instance)) return 0;
 
-  // WM_CREATE measures the layout and draws the idle screen.
+  // WM_CREATE measures the layout and draws the idle screen. The window's place
+  // and size are 96-DPI pixels, scaled to the display.
+  const keyrill::win32::DisplayScale scale = keyrill::win32::DisplayScale::OfSystem();
   HWND window =
       CreateWindowExA(0, keyrill::kWindowClass, keyrill::kWindowTitle, WS_OVERLAPPEDWINDOW,
-                      keyrill::kWindowX, keyrill::kWindowY, keyrill::kWindowWidth,
-                      keyrill::kWindowHeight, nullptr, nullptr, instance, nullptr);
+                      scale.ToDevice(keyrill::kWindowX), scale.ToDevice(keyrill::kWindowY),
+                      scale.ToDevice(keyrill::kWindowWidth), scale.ToDevice(keyrill::kWindowHeight),
+                      nullptr, nullptr, instance, nullptr);
   if (window == nullptr) return 0;
   OwnedMainWindow owned{window, std::unique_ptr<MainWindow>(keyrill::win32::MainWindowOf(window))};
 

@@ -11,9 +11,10 @@ namespace keyrill::win32 {
 namespace {
 
 // WM_CREATE: make the back buffer and TextFont for the client area as it is now,
-// then let the core fix the layout and draw the idle screen into it.
+// at the system DPI, then let the core fix the layout (in 96-DPI pixels) and draw
+// the idle screen into it.
 void OnCreate(HWND window, const CREATESTRUCTA& create) {
-  auto* state = new MainWindow(window, create.hInstance);
+  auto* state = new MainWindow(window, create.hInstance, DisplayScale::OfSystem());
   SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
   MeasureLayout(state->program, state->surface.ClientWidth(), state->surface.ClientHeight());
 }
@@ -35,13 +36,14 @@ MainWindow* RoutingTarget(HWND window) {
   return state != nullptr && !state->closed ? state : nullptr;
 }
 
-// WM_PAINT: one block copy of the back buffer at the size measured at creation.
+// WM_PAINT: one block copy of the back buffer at the size measured at creation
+// (the core's client size, in the display's pixels).
 void OnPaint(HWND window) {
   PaintScope paint(window);
   MainWindow* state = MainWindowOf(window);
   if (state == nullptr || state->surface.Dc() == nullptr) return;
-  const Layout& layout = state->program.layout;
-  BitBlt(paint.get(), 0, 0, layout.ClientWidth, layout.ClientHeight, state->surface.Dc(), 0, 0,
+  const GdiSurface& surface = state->surface;
+  BitBlt(paint.get(), 0, 0, surface.DeviceWidth(), surface.DeviceHeight(), surface.Dc(), 0, 0,
          SRCCOPY);
 }
 

@@ -8,6 +8,7 @@
 #include "program/program.h"
 #include "results/clock.h"
 #include "win32/ansi_code_page.h"
+#include "win32/display_scale.h"
 #include "win32/gdi_surface.h"
 #include "win32/win32_host.h"
 
@@ -17,8 +18,10 @@ namespace keyrill::win32 {
 // window) and attaches it to the window; WinMain takes ownership right after
 // CreateWindowExA returns and keeps it until the message loop has ended.
 struct MainWindow {
-  MainWindow(HWND window, HINSTANCE instance)
-      : surface(window), host(window, instance), program(surface, host, clock, AnsiCodePage()) {}
+  MainWindow(HWND window, HINSTANCE instance, DisplayScale scale)
+      : surface(window, scale),
+        host(window, instance, scale),
+        program(surface, host, clock, AnsiCodePage()) {}
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 

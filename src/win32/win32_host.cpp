@@ -11,7 +11,7 @@
 namespace keyrill::win32 {
 
 void Win32Host::Invalidate(const Rect& rect, bool erase) {
-  const RECT area{rect.left, rect.top, rect.right, rect.bottom};
+  const RECT area = scale_.ToDevice(rect);
   InvalidateRect(window_, &area, erase ? TRUE : FALSE);
 }
 

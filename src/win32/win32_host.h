@@ -7,12 +7,14 @@
 #include <windows.h>
 
 #include "program/host.h"
+#include "win32/display_scale.h"
 
 namespace keyrill::win32 {
 
 class Win32Host final : public Host {
  public:
-  Win32Host(HWND window, HINSTANCE instance) : window_(window), instance_(instance) {}
+  Win32Host(HWND window, HINSTANCE instance, DisplayScale scale)
+      : window_(window), instance_(instance), scale_(scale) {}
   Win32Host(const Win32Host&) = delete;
   Win32Host& operator=(const Win32Host&) = delete;
 
@@ -36,6 +38,7 @@ class Win32Host final : public Host {
 
   HWND window_;
   HINSTANCE instance_;
+  DisplayScale scale_;  // the core marks 96-DPI rectangles
   const ReportTexts* pendingReport_ = nullptr;
 };
 

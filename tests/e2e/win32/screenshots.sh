@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Takes the documentation's pictures of keyrill.exe running under Wine on a
-# virtual display: docs/win32-idle.png, docs/win32-run.png, docs/win32-report.png.
+# virtual display: docs/win32-idle.png, docs/win32-run.png, docs/win32-report.png;
+# with a DPI other than 96, on a display scaled to it, docs/win32-<dpi>-*.png.
 # The driver's "poses" case puts the program into each state and waits there.
-#   screenshots.sh [build directory, default build/windows]
+#   screenshots.sh [build directory, default build/windows] [dpi, default 96]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../../.." && pwd)
@@ -11,11 +12,18 @@ source "$here/wine_env.sh"
 build=$(cd "${1:-$root/build/windows}" && pwd)
 driver=$build/tests/e2e/win32/keyrill_e2e.exe
 keyrill=$build/src/win32/keyrill.exe
+dpi=${2:-96}
 prefix=$build/tests/e2e/win32/wineprefix
+name=win32
+if [ "$dpi" != 96 ]; then
+  prefix=$prefix-$dpi
+  name=win32-$dpi
+fi
+export KEYRILL_DPI=$dpi
 for file in "$driver" "$keyrill"; do
   [ -f "$file" ] || { echo "missing $file: build the Windows configuration first"; exit 1; }
 done
-[ -f "$prefix/system.reg" ] || bash "$here/boot_prefix.sh" "$prefix"
+[ -f "$prefix/system.reg" ] || bash "$here/boot_prefix.sh" "$prefix" "$dpi"
 
 poses=$(mktemp -d)
 work=$(mktemp -d)
@@ -26,8 +34,9 @@ trap 'stop_wine; stop_display; rm -rf "$poses" "$work"' EXIT
 wine "$driver" poses "$keyrill" "$work" "$poses" &
 driver_pid=$!
 
-# The main window's frame is 500 x 500 at (50, 50) of the 800 x 600 desktop, and
-# the Report is centred on that desktop, over the main window.
+# The main window's frame is 500 x 500 at (50, 50) of the 800 x 600 desktop, all
+# scaled by the DPI, and the Report is centred on that desktop, over the main window.
+side=$((500 * dpi / 96)) at=$((50 * dpi / 96))
 for pose in idle run report; do
   waited=0
   until [ -f "$poses/$pose.ready" ]; do
@@ -35,8 +44,8 @@ for pose in idle run report; do
     waited=$((waited + 1))
     [ $waited -lt 600 ] || { echo "the program never reached the $pose pose"; exit 1; }
   done
-  import -window root -crop 500x500+50+50 +repage "$root/docs/win32-$pose.png"
-  echo "docs/win32-$pose.png"
+  import -window root -crop "${side}x${side}+${at}+${at}" +repage "$root/docs/$name-$pose.png"
+  echo "docs/$name-$pose.png"
   touch "$poses/$pose.done"
 done
 wait "$driver_pid"

@@ -11,11 +11,13 @@ wine_env() {
 }
 
 # start_display: starts Xvfb on a free display (the server picks the number) and
-# exports DISPLAY; stop_display ends it. Sets display_pid.
+# exports DISPLAY; stop_display ends it. Sets display_pid. The screen is 1024 x 768
+# at 96 DPI and grows with KEYRILL_DPI, as the Wine desktop on it does.
 start_display() {
-  local numberFile
+  local numberFile dpi=${KEYRILL_DPI:-96}
   numberFile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numberFile" 2>/dev/null &
+  Xvfb -displayfd 3 -screen 0 "$((1024 * dpi / 96))x$((768 * dpi / 96))x24" -nolisten tcp \
+    3>"$numberFile" 2>/dev/null &
   display_pid=$!
   local tries=0
   while [ ! -s "$numberFile" ] && [ $tries -lt 200 ]; do

@@ -1,6 +1,6 @@
 // The resources compiled into keyrill.exe, read back from the file itself: each
 // dialog template field by field, the File menu, the accelerator table, the
-// icon and the version block. Test side.
+// icon and its sizes, the application manifest and the version block. Test side.
 #include <vector>
 
 #include "cases.h"
@@ -149,6 +149,14 @@ void CheckIcon(HMODULE module) {
   ExpectEqual(type, 1, "icon group holds icons");
   Expect(count >= 1 && group.size >= 6 + static_cast<std::size_t>(count) * 14,
          "icon group lists its images");
+  // The sizes Windows picks at 100, 125 and 150 % and in Explorer's views; a width
+  // byte of 0 means 256.
+  std::string sizes;
+  for (int i = 0; i < count && group.size >= 6 + static_cast<std::size_t>(i + 1) * 14; ++i) {
+    const unsigned char* entry = bytes + 6 + i * 14;
+    sizes += (sizes.empty() ? "" : " ") + std::to_string(entry[0] == 0 ? 256 : entry[0]);
+  }
+  ExpectEqual(sizes, "16 20 24 32 40 48 64 256", "the icon's sizes");
   for (int i = 0; i < count && group.size >= 6 + static_cast<std::size_t>(i + 1) * 14; ++i) {
     const unsigned char* entry = bytes + 6 + i * 14;
     const int iconId = entry[12] | (entry[13] << 8);
@@ -159,6 +167,38 @@ void CheckIcon(HMODULE module) {
       LoadImageA(module, MAKEINTRESOURCEA(107), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
   Expect(icon != nullptr, "the icon loads at 32 x 32");
   if (icon != nullptr) DestroyIcon(icon);
+}
+
+// The application manifest, resource 1 of type RT_MANIFEST, as the loader reads
+// it when the process starts: Common Controls 6, no elevation, the supported
+// Windows versions, system DPI awareness, and the ANSI code page left alone.
+void CheckManifest(HMODULE module) {
+  const ResourceBytes bytes = FindBytes(module, 1, MAKEINTRESOURCEA(24));  // RT_MANIFEST
+  if (!Expect(bytes.data != nullptr, "manifest 1 present")) return;
+  std::string text(static_cast<const char*>(bytes.data), bytes.size);
+  std::string compact;  // without line breaks and runs of spaces
+  for (char c : text) {
+    if (c == '\r' || c == '\n') c = ' ';
+    if (c != ' ' || compact.empty() || compact.back() != ' ') compact += c;
+  }
+  const char* wanted[] = {
+      R"(<assemblyIdentity type="win32" name="Keyrill" version="0.80.0.0")",
+      R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")",
+      R"(publicKeyToken="6595b64144ccf1df")",
+      R"(<requestedExecutionLevel level="asInvoker")",
+      R"(<supportedOS Id="{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"/>)",  // 7
+      R"(<supportedOS Id="{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}"/>)",  // 8
+      R"(<supportedOS Id="{1f676c76-80e1-4239-95bb-83d0f6d0da78}"/>)",  // 8.1
+      R"(<supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"/>)",  // 10 and 11
+      R"(<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true</dpiAware>)",
+      R"(<dpiAwareness xmlns="http://schemas.microsoft.com/SMI/2016/WindowsSettings">system</dpiAwareness>)",
+  };
+  for (const char* want : wanted) {
+    Expect(compact.find(want) != std::string::npos, std::string("the manifest says ") + want);
+  }
+  Expect(text.find("activeCodePage") == std::string::npos,
+         "the manifest leaves the ANSI code page alone (no activeCodePage)");
+  Expect(text.find("PerMonitor") == std::string::npos, "the manifest asks for no per-monitor DPI");
 }
 
 // The version block as Explorer reads it: the fixed numbers and the US English
@@ -214,6 +254,7 @@ TEST(KeyrillExe, resources) {
   CheckMenu(module);
   CheckAccelerators(module);
   CheckIcon(module);
+  CheckManifest(module);
   FreeLibrary(module);
   CheckVersion(options.keyrillExe);
 }

@@ -1,6 +1,8 @@
-// The main window as other programs see it (class, title, frame, menu), the three
-// test dialogs as they open over it, and the two ways out: the close box in the
-// middle of a run and the Exit command. Test side.
+// The main window as other programs see it (class, title, frame scaled by the
+// DPI, menu), the three test dialogs as they open over it, the side-by-side
+// Common Controls it loads, and the two ways out: the close box in the middle of
+// a run and the Exit command. Test side.
+#include <cctype>
 #include <cstdio>
 
 #include "cases.h"
@@ -21,10 +23,15 @@ void CheckMainWindow(KeyrillProcess& keyrill) {
   char title[128] = {};
   GetWindowTextA(main, title, sizeof title);
   ExpectEqual(title, "Keyrill Beta 0.80", "title");
+  // 500 x 500 at (50, 50) in the program's 96-DPI pixels, scaled on the display.
+  ExpectEqual(SystemDpi(), TheOptions().dpi, "the system DPI is the prefix's");
   const RECT frame = ScreenRect(main);
-  Expect(frame.left == 50 && frame.top == 50, "frame at (50, 50)");
-  ExpectEqual(frame.right - frame.left, 500, "frame width");
-  ExpectEqual(frame.bottom - frame.top, 500, "frame height");
+  std::printf("frame (%ld, %ld) %ld x %ld at %d DPI\n", frame.left, frame.top,
+              frame.right - frame.left, frame.bottom - frame.top, TheOptions().dpi);
+  Expect(frame.left == Scaled(50) && frame.top == Scaled(50),
+         "frame at (" + std::to_string(Scaled(50)) + ", " + std::to_string(Scaled(50)) + ")");
+  ExpectEqual(frame.right - frame.left, Scaled(500), "frame width");
+  ExpectEqual(frame.bottom - frame.top, Scaled(500), "frame height");
   const auto style = static_cast<DWORD>(GetWindowLongA(main, GWL_STYLE));
   Expect((style & WS_OVERLAPPEDWINDOW) == WS_OVERLAPPEDWINDOW, "WS_OVERLAPPEDWINDOW");
   Expect((style & WS_VISIBLE) != 0, "shown");
@@ -35,9 +42,9 @@ void CheckMainWindow(KeyrillProcess& keyrill) {
               "no extra window bytes");
   RECT client{};
   GetClientRect(main, &client);
-  Expect(client.right > 400 && client.bottom > 350, "client area " + std::to_string(client.right) +
-                                                        " x " + std::to_string(client.bottom) +
-                                                        " inside the 500 x 500 frame");
+  Expect(client.right > Scaled(400) && client.bottom > Scaled(350),
+         "client area " + std::to_string(client.right) + " x " + std::to_string(client.bottom) +
+             " inside the frame");
   std::printf("client area %ld x %ld\n", client.right, client.bottom);
 
   HMENU menu = GetMenu(main);
@@ -118,6 +125,26 @@ void CheckTestDialogs(KeyrillProcess& keyrill) {
   }
 }
 
+// The manifest's Common Controls 6 dependency, honoured: the themed comctl32 of
+// the side-by-side store is loaded (the dialogs' controls come from it), not the
+// system folder's version 5.
+void CheckCommonControls(KeyrillProcess& keyrill) {
+  std::string loaded;
+  for (const std::string& path : ModulePaths(keyrill.Process())) {
+    std::string lower = path;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower.size() >= 12 && lower.compare(lower.size() - 12, 12, "comctl32.dll") == 0) {
+      loaded += (loaded.empty() ? "" : "; ") + lower;
+    }
+  }
+  std::printf("comctl32: %s\n", loaded.c_str());
+  Expect(loaded.find("\\winsxs\\") != std::string::npos &&
+             loaded.find("microsoft.windows.common-controls") != std::string::npos &&
+             loaded.find("_6.0.") != std::string::npos,
+         "keyrill.exe has loaded comctl32 6 from the side-by-side store (loaded: " +
+             (loaded.empty() ? std::string("none") : loaded) + ")");
+}
+
 }  // namespace
 
 TEST(KeyrillExe, window) {
@@ -131,6 +158,7 @@ TEST(KeyrillExe, window) {
     if (keyrill.Started()) {
       CheckMainWindow(keyrill);
       CheckTestDialogs(keyrill);
+      CheckCommonControls(keyrill);
 
       // The close box in the middle of a run ends the program, without a Report.
       keyrill.PostCommand(kSelectTest);

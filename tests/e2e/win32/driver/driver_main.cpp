@@ -3,10 +3,13 @@
 // under Wine by ctest.
 //   keyrill_e2e.exe [GoogleTest flags] <case> <keyrill.exe> <empty work directory>
 //                   [pose directory]
+//   KEYRILL_DPI: the DPI the prefix was made at (96 when unset)
 //   (installed: <keyrill.exe> is the Start-menu shortcut the installer made)
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "cases.h"
@@ -27,7 +30,12 @@ int main(int argc, char** argv) {
     std::printf("usage: keyrill_e2e <case> <keyrill.exe> <work directory> [pose directory]\n");
     return 2;
   }
+  // Sees the windows in the display's own pixels, as any DPI-aware program does
+  // (an unaware one would be shown a 96-DPI picture of them).
+  SetProcessDPIAware();
   e2e::Options& options = e2e::TheOptions();
+  if (const char* dpi = std::getenv("KEYRILL_DPI")) options.dpi = std::atoi(dpi);
+  if (options.dpi <= 0) options.dpi = 96;
   options.keyrillExe = e2e::ToWindowsPath(argv[2]);
   options.workRoot = e2e::ToWindowsPath(argv[3]);
   if (argc > 4) options.poseDirectory = e2e::ToWindowsPath(argv[4]);

@@ -3,7 +3,9 @@
 #include "e2e_support.h"
 
 #include <gtest/gtest.h>
+#include <psapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -176,6 +178,46 @@ RECT RectInParent(HWND child) {
   RECT rect = ScreenRect(child);
   MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
   return rect;
+}
+
+int SystemDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+SIZE TextCellAt96Dpi() {
+  SIZE cell{};
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HFONT font =
+      CreateFontA(24, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH, nullptr);
+  HGDIOBJ previous = SelectObject(memory, font);
+  GetTextExtentPoint32A(memory, "@", 1, &cell);
+  SelectObject(memory, previous);
+  DeleteObject(font);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return cell;
+}
+
+std::vector<std::string> ModulePaths(HANDLE process) {
+  std::vector<std::string> paths;
+  std::vector<HMODULE> modules(512);
+  DWORD needed = 0;
+  if (!K32EnumProcessModules(process, modules.data(),
+                             static_cast<DWORD>(modules.size() * sizeof(HMODULE)), &needed)) {
+    return paths;
+  }
+  modules.resize(std::min<std::size_t>(modules.size(), needed / sizeof(HMODULE)));
+  for (HMODULE module : modules) {
+    char path[MAX_PATH] = {};
+    const DWORD length = K32GetModuleFileNameExA(process, module, path, sizeof path);
+    if (length > 0) paths.emplace_back(path, length);
+  }
+  return paths;
 }
 
 }  // namespace e2e

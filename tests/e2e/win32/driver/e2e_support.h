@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -49,5 +50,14 @@ HWND FocusOfThreadOwning(HWND window);
 // A window's frame in screen coordinates, and relative to its parent's client area.
 RECT ScreenRect(HWND window);
 RECT RectInParent(HWND child);
+
+// The screen's DPI as this process sees it.
+int SystemDpi();
+// The "@" cell of keyrill.exe's text font as the program measures it at 96 DPI:
+// the same request (24 pixels, bold, fixed pitch, ANSI), whose pixel size does
+// not depend on the DPI.
+SIZE TextCellAt96Dpi();
+// The full paths of the modules another process has loaded.
+std::vector<std::string> ModulePaths(HANDLE process);
 
 }  // namespace e2e

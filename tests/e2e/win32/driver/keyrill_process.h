@@ -26,6 +26,7 @@ class KeyrillProcess {
   bool Started() const { return main_ != nullptr; }
   HWND Main() const { return main_; }
   DWORD Pid() const { return info_.dwProcessId; }
+  HANDLE Process() const { return info_.hProcess; }
 
   // Synchronous: returns when the main window has handled the message. Never use
   // these for what opens a modal dialog, which would hold the reply back.
