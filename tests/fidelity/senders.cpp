@@ -23,25 +23,31 @@ QStringList XdotoolKeys(const std::vector<Key>& keys) {
   QStringList arguments;
   for (const Key& key : keys) {
     if (key.delayMs > 0) arguments << QStringLiteral("sleep") << Seconds(key.delayMs);
+    // A dead key and its letter go in one command, the gap between them its delay.
     const QStringList names = Names(key);
-    arguments << QStringLiteral("key") << QStringLiteral("--delay") << QStringLiteral("0")
-              << names.front();
-    if (names.size() > 1) {
-      arguments << QStringLiteral("sleep") << Seconds(kDeadKeyGapMs) << QStringLiteral("key")
-                << QStringLiteral("--delay") << QStringLiteral("0") << names.back();
-    }
+    arguments << QStringLiteral("key") << QStringLiteral("--delay")
+              << QString::number(names.size() > 1 ? kDeadKeyGapMs : 0) << names;
   }
   return arguments;
 }
 
 QStringList WtypeKeys(const std::vector<Key>& keys) {
-  QStringList arguments;
+  // The compositor takes a moment to give a new virtual keyboard its keymap: a key
+  // pressed at once may never reach the focused window.
+  QStringList arguments = {QStringLiteral("-s"), QStringLiteral("300")};
   for (const Key& key : keys) {
     if (key.delayMs > 0) arguments << QStringLiteral("-s") << QString::number(key.delayMs);
     const QStringList names = Names(key);
     for (qsizetype i = 0; i < names.size(); ++i) {
       if (i > 0) arguments << QStringLiteral("-s") << QString::number(kDeadKeyGapMs);
-      arguments << QStringLiteral("-k") << names[i];
+      // A capital goes as text: wtype's -k puts the capital's keysym on a key of one
+      // level, which Qt reads as the small letter.
+      const QString& name = names[i];
+      if (name.size() == 1 && name[0].isUpper()) {
+        arguments << name;
+      } else {
+        arguments << QStringLiteral("-k") << name;
+      }
     }
   }
   return arguments;
