@@ -59,6 +59,7 @@ std::string KeyStreamDifference(const std::vector<int>& sent, const std::vector<
   while (i < sent.size() && i < got.size() && sent[i] == got[i]) ++i;
   if (i == sent.size() && i == got.size()) return {};
   std::string kind;
+  size_t key = i + 1;  // the sent key the verdict is about, counted from 1
   if (i == got.size()) {
     kind = "lost keys: the core got only " + std::to_string(got.size()) + " of " +
            std::to_string(sent.size());
@@ -67,6 +68,7 @@ std::string KeyStreamDifference(const std::vector<int>& sent, const std::vector<
            std::to_string(sent.size()) + " sent";
   } else if (i > 0 && got[i] == sent[i - 1] && Matches(got, i + 1, sent, i)) {
     kind = "doubled key '" + Printable(sent[i - 1]) + "'";
+    key = i;
   } else if (i + 1 < sent.size() && i + 1 < got.size() && got[i] == sent[i + 1] &&
              got[i + 1] == sent[i] && Matches(got, i + 2, sent, i + 2)) {
     kind = "reordered keys '" + Printable(sent[i]) + Printable(sent[i + 1]) + "'";
@@ -75,7 +77,7 @@ std::string KeyStreamDifference(const std::vector<int>& sent, const std::vector<
   } else {
     kind = "changed key: sent '" + Printable(sent[i]) + "', got '" + Printable(got[i]) + "'";
   }
-  return kind + " at key " + std::to_string(i + 1) + " of " + std::to_string(sent.size()) +
+  return kind + " at key " + std::to_string(key) + " of " + std::to_string(sent.size()) +
          "; sent " + Around(sent, i) + ", the core got " + Around(got, i);
 }
 

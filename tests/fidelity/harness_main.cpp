@@ -140,18 +140,21 @@ int main(int argc, char** argv) {
   std::printf("fidelity: a client of %d x %d, cells of %d x %d, %d to a line\n", layout.ClientWidth,
               layout.ClientHeight, layout.CharWidth, layout.CharHeight, layout.LineCapacity);
 
-  // Every code the view hands on is recorded on its way to the router; a planted
-  // fault sends the middle one twice or not at all.
+  // Every code handed to the router is recorded on its way; a planted fault hands
+  // the view's middle code on twice, or not at all, as a faulty view would.
   Seen seen;
   const std::string fault = parser.value(plant).toStdString();
   const size_t faultAt = sent.size() / 2;
-  window.view().SetCharHandler([&](int code) {
-    if (seen.reportOpened) return OnChar(window.program(), code);
-    const size_t index = seen.codes.size();
-    seen.codes.push_back(code);
-    if (fault == "drop" && index == faultAt) return;
+  size_t fromView = 0;
+  auto deliver = [&](int code) {
+    if (!seen.reportOpened) seen.codes.push_back(code);
     OnChar(window.program(), code);
-    if (fault == "double" && index == faultAt) OnChar(window.program(), code);
+  };
+  window.view().SetCharHandler([&](int code) {
+    const size_t index = fromView++;
+    if (fault == "drop" && index == faultAt) return;
+    deliver(code);
+    if (fault == "double" && index == faultAt) deliver(code);
   });
 
   // The Report is read from inside its own modal loop, then closed with OK.
