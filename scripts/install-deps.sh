@@ -18,7 +18,7 @@ test_packages=(
   wine wine64 fonts-wine
   dpkg-dev fakeroot lintian desktop-file-utils appstream man-db bsdextrautils file
   nsis zip unzip
-  openbox xfwm4 xfconf dbus-daemon wmctrl sway wtype grim python3
+  openbox xfwm4 xfconf dbus-daemon wmctrl sway wtype grim python3 ibus
 )
 
 case "${1:-test}" in

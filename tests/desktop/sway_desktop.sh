@@ -9,54 +9,22 @@
 #   sway_desktop.sh <keyrill binary> <scratch directory> [screenshot prefix]
 set -uo pipefail
 source "$(dirname "$0")/../lib/checks.sh"
+source "$(dirname "$0")/../lib/desktops.sh"
 keyrill=$(readlink -f "$1") work=$2 shots=${3:-}
 
 rm -rf "$work" && mkdir -p "$work"
-# A short runtime path: a Wayland socket's path may not exceed 107 bytes.
-runtime=$(mktemp -d /tmp/keyrill-sway.XXXXXX)
-as_user=()
-if [ "$(id -u)" -eq 0 ]; then
-  as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
-  chown 65534:65534 "$runtime"
-fi
-chmod 700 "$runtime"
-cat >"$runtime/config" <<'CONFIG'
-output HEADLESS-1 resolution 1024x768 position 0 0
-default_border normal
-# As on a stacking desktop: the main window keeps its own size instead of a tile.
-for_window [app_id="keyrill" title="^Keyrill Beta"] floating enable
-CONFIG
-
-sway_pid= app_pid=
+app_pid=
 cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-  [ -n "$sway_pid" ] && kill "$sway_pid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$runtime"
+  stop_pids "$app_pid"
+  stop_sway
 }
 trap cleanup EXIT
-
-# The session's environment, for every program of the session's user.
-session=(env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$runtime" LANG=C.UTF-8
-  XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=wayland-1 SWAYSOCK="$runtime/sway.sock")
-run() { "${as_user[@]}" "${session[@]}" "$@"; }
-"${as_user[@]}" "${session[@]}" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
-  sway -c "$runtime/config" >"$work/sway.log" 2>&1 &
-sway_pid=$!
-ready=no
-for _ in $(seq 300); do
-  # sway makes its IPC socket where SWAYSOCK says.
-  if [ -S "$runtime/sway.sock" ] && [ -S "$runtime/wayland-1" ]; then
-    run swaymsg -t get_version >"$work/swaymsg.log" 2>&1 && { ready=yes; break; }
-  fi
-  sleep 0.1
-done
-[ $ready = yes ] || { cat "$work/sway.log" "$work/swaymsg.log"; echo "FAIL: sway did not start"; exit 1; }
+start_sway "$work/sway.log" || { cat "$work/sway.log"; echo "FAIL: sway did not start"; exit 1; }
 pass "sway runs headless on wayland-1"
 
 # window <title> -> "type x y w h focused" of the container and its client size, or empty
 window() {
-  run swaymsg -t get_tree | python3 -c '
+  run timeout 10 swaymsg -t get_tree | python3 -c '
 import json, sys
 title = sys.argv[1]
 def walk(n):
@@ -70,6 +38,7 @@ walk(json.load(sys.stdin))' "$1"
 await_window() {  # await_window <title>: waits up to 20 s, prints window's line
   local line
   for _ in $(seq 200); do
+    sway_alive || { echo "FAIL: sway has gone while waiting for $1" >&2; exit 1; }
     line=$(window "$1")
     [ -n "$line" ] && { echo "$line"; return 0; }
     sleep 0.1
@@ -77,11 +46,16 @@ await_window() {  # await_window <title>: waits up to 20 s, prints window's line
   return 1
 }
 await_gone() {
-  for _ in $(seq 100); do [ -z "$(window "$1")" ] && return 0; sleep 0.1; done
+  for _ in $(seq 100); do
+    sway_alive || { echo "FAIL: sway has gone while waiting for $1 to close"; exit 1; }
+    [ -z "$(window "$1")" ] && return 0
+    sleep 0.1
+  done
   return 1
 }
 await_focus() {  # await_focus <when>: the main window has the keyboard focus (15 s)
   for _ in $(seq 150); do
+    sway_alive || { echo "FAIL: sway has gone while waiting for the focus $1"; exit 1; }
     [ "$(window 'Keyrill Beta 0.80' | cut -d' ' -f6)" = 1 ] && return 0
     sleep 0.1
   done
@@ -89,10 +63,10 @@ await_focus() {  # await_focus <when>: the main window has the keyboard focus (1
   return 1
 }
 shot() {  # shot <name>
-  run grim "$runtime/shot.png" && convert "$runtime/shot.png" -crop 740x580+142+94 +repage "$work/wayland-$1.png"
+  run timeout 20 grim "$runtime/shot.png" && convert "$runtime/shot.png" -crop 740x580+142+94 +repage "$work/wayland-$1.png"
   [ -n "$shots" ] && cp "$work/wayland-$1.png" "$shots-$1.png"
 }
-key() { run wtype -s 150 "$@"; sleep 0.2; }
+key() { run timeout 20 wtype -s 150 "$@" || fail "wtype $* did not type within 20 s"; sleep 0.2; }
 
 # The user the session runs as may not reach the build tree (a clone under /root):
 # it runs its own copy of the program.
@@ -166,11 +140,10 @@ fi
 
 await_focus "after Edit Test"
 key -M ctrl q -m ctrl
-for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$app_pid" 2>/dev/null; then
+status=$(exit_status_within "$app_pid" 10)
+if [ "$status" = "still running" ]; then
   fail "Ctrl+Q did not end the program"
 else
-  wait "$app_pid"; status=$?
   [ "$status" = 0 ] && pass "Ctrl+Q ended the program with 0" || fail "exit status $status"
 fi
 app_pid=

@@ -10,57 +10,25 @@
 #   x11_desktop.sh <openbox|xfwm4> <keyrill binary> <scratch directory> [screenshot prefix]
 set -uo pipefail
 source "$(dirname "$0")/../lib/checks.sh"
+source "$(dirname "$0")/../lib/desktops.sh"
 wm=$1 keyrill=$(readlink -f "$2") work=$3 shots=${4:-}
 
 rm -rf "$work" && mkdir -p "$work/home" "$work/runtime" && chmod 700 "$work/runtime"
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 
-display_pid= wm_pid= app_pid=
+app_pid=
 cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-  if [ -n "$wm_pid" ]; then pkill -P "$wm_pid" 2>/dev/null; kill "$wm_pid" 2>/dev/null; fi
-  [ -n "$display_pid" ] && kill "$display_pid" 2>/dev/null
-  wait 2>/dev/null
+  stop_pids "$app_pid"
+  stop_x_desktop
 }
 trap cleanup EXIT
 
-# start_desktop: a virtual display (the server picks a free number) and the window
-# manager on it; false when either does not come up.
-start_desktop() {
-  rm -f "$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-  display_pid=$!
-  for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
-  [ -s "$work/display" ] || return 1
-  export DISPLAY=":$(head -n 1 "$work/display")"
-  xprop -root >/dev/null 2>&1 || return 1
-  case $wm in
-    openbox) openbox --sm-disable >"$work/wm.log" 2>&1 & wm_pid=$! ;;
-    # xfwm4 keeps its settings in xfconf, which needs a session bus.
-    xfwm4) dbus-run-session -- xfwm4 --compositor=off >"$work/wm.log" 2>&1 & wm_pid=$! ;;
-  esac
-  for _ in $(seq 300); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-    kill -0 "$wm_pid" 2>/dev/null || return 1
-    sleep 0.1
-  done
-  return 1
-}
 case $wm in
   openbox | xfwm4) ;;
   *) echo "FAIL: unknown window manager $wm"; exit 1 ;;
 esac
-# A display another program grabs at the same moment is given up and tried anew.
-started=no
-for attempt in 1 2 3; do
-  if start_desktop; then started=yes; break; fi
-  echo "note: the display or $wm did not come up (attempt $attempt)"
-  cleanup
-  display_pid= wm_pid=
-  sleep 1
-done
-[ $started = yes ] || { cat "$work/wm.log"; echo "FAIL: $wm did not start"; exit 1; }
+start_x_desktop_retrying "$wm" "$work" || { cat "$work/wm.log"; echo "FAIL: $wm did not start"; exit 1; }
 sleep 1
 pass "$wm manages the display $DISPLAY"
 
@@ -83,6 +51,7 @@ shot() {  # shot <name>: the screen's top-left part, where the windows are
 }
 focused_within() {  # focused_within <tenths of a second>: the main window has the focus
   for _ in $(seq "$1"); do
+    x_desktop_alive || { echo "FAIL: the display or $wm has gone"; exit 1; }
     [ "$(xdotool getwindowfocus 2>/dev/null)" = "$main" ] && return 0
     sleep 0.1
   done
@@ -232,11 +201,10 @@ fi
 
 await_focus "after Edit Test"
 xdotool key ctrl+q
-for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$app_pid" 2>/dev/null; then
+status=$(exit_status_within "$app_pid" 10)
+if [ "$status" = "still running" ]; then
   fail "Ctrl+Q after Edit Test did not end the program (keys lost after the dialog?)"
 else
-  wait "$app_pid"; status=$?
   [ "$status" = 0 ] && pass "Ctrl+Q after Edit Test ended the program with 0" || fail "exit status $status"
 fi
 app_pid=

@@ -20,3 +20,33 @@ gone() {  # gone <exact title> [seconds, 5]: true once no visible window has tha
   done
   return 1
 }
+
+running() {  # running <pid>: the process exists and has not ended (a zombie has)
+  [ -e "/proc/$1" ] && ! grep -q '^State:[[:space:]]*Z' "/proc/$1/status" 2>/dev/null
+}
+# stop_pids <pid>...: TERM to each, KILL after 5 s to any still running, then reaps
+# the script's own children; never takes much longer than 5 s.
+stop_pids() {
+  local pid any
+  for pid; do [ -n "$pid" ] && kill "$pid" 2>/dev/null; done
+  for _ in $(seq 50); do
+    any=no
+    for pid; do [ -n "$pid" ] && running "$pid" && any=yes; done
+    [ $any = no ] && break
+    sleep 0.1
+  done
+  for pid; do
+    [ -n "$pid" ] || continue
+    running "$pid" && kill -9 "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+  done
+  return 0
+}
+# exit_status_within <pid> <seconds>: waits for a child of this script to end and
+# prints its exit status; prints "still running" and is false when it does not end.
+exit_status_within() {
+  for _ in $(seq $(($2 * 10))); do running "$1" || break; sleep 0.1; done
+  if running "$1"; then echo "still running"; return 1; fi
+  wait "$1"
+  echo $?
+}

@@ -10,7 +10,7 @@ keyrill=$1
 work=$2
 pid=
 
-cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; true; }
+cleanup() { stop_pids "$pid"; }
 trap cleanup EXIT
 
 count_windows() {  # count_windows <exact title>

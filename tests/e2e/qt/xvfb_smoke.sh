@@ -10,7 +10,7 @@ keyrill=$1
 work=$2
 pid=
 
-cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; true; }
+cleanup() { stop_pids "$pid"; }
 trap cleanup EXIT
 
 geometry() {  # geometry <id> -> "x y w h"
@@ -114,8 +114,7 @@ if [ -n "$box" ]; then
   pass "a word too long for the window shows the Error box"
   focus "$box"
   xdotool key Return
-  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  wait "$pid"; status=$?
+  status=$(exit_status_within "$pid" 5)
   [ "$status" = 1 ] && pass "the program ended with status 1" || fail "exit status $status"
 else
   fail "no Error box for a word too long for the window"

@@ -48,4 +48,9 @@ for pose in idle run report; do
   echo "docs/$name-$pose.png"
   touch "$poses/$pose.done"
 done
+# The driver ends once the last pose is done; a minute at most.
+if ! timeout 60 tail --pid="$driver_pid" -f /dev/null; then
+  echo "the driver did not end within a minute of its last pose"
+  kill -9 "$driver_pid" 2>/dev/null
+fi
 wait "$driver_pid"

@@ -36,6 +36,7 @@ start_display() {
 stop_display() {
   if [ -n "${display_pid:-}" ]; then
     kill "$display_pid" 2>/dev/null
+    timeout 10 tail --pid="$display_pid" -f /dev/null || kill -9 "$display_pid" 2>/dev/null
     wait "$display_pid" 2>/dev/null
     display_pid=
   fi
@@ -45,5 +46,5 @@ stop_display() {
 # that the next test starts from a quiet prefix on its own display.
 stop_wine() {
   wineserver -k 2>/dev/null
-  wineserver -w 2>/dev/null
+  timeout 60 wineserver -w 2>/dev/null || { echo "wine still ran a minute later; killing it"; wineserver -k 2>/dev/null; }
 }
