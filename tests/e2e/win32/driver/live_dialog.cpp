@@ -60,8 +60,8 @@ DialogUnits::DialogUnits() {
   words.push_back(0);  // no menu
   words.push_back(0);  // predefined dialog class
   words.push_back(0);  // no caption
-  words.push_back(8);  // point size
-  for (const char* c = "MS Sans Serif"; *c != '\0'; ++c) words.push_back(static_cast<WORD>(*c));
+  words.push_back(DLG_FONT_POINTS);
+  for (const char* c = DLG_FONT_FACE; *c != '\0'; ++c) words.push_back(static_cast<WORD>(*c));
   words.push_back(0);
   dialog_ = CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
                                        reinterpret_cast<LPCDLGTEMPLATEA>(words.data()), nullptr,
@@ -114,8 +114,29 @@ void CheckLiveDialog(HWND dialog, const ExpectedDialog& expected, Placement plac
   Expect(((style & WS_SYSMENU) != 0) == ((expected.style & WS_SYSMENU) != 0),
          name + ": close box " + ((expected.style & WS_SYSMENU) != 0 ? "shown" : "absent"));
 
+  // The face the dialog manager made from the template's font. A font handle reads
+  // only in the process that made it: a dialog of keyrill.exe's own is checked by
+  // opening its template here (CheckDialogResource).
+  DWORD owner = 0;
+  GetWindowThreadProcessId(dialog, &owner);
+  if (owner == GetCurrentProcessId()) {
+    const auto font = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
+    LOGFONTA logFont{};
+    if (Expect(font != nullptr && GetObjectA(font, sizeof logFont, &logFont) == sizeof logFont,
+               name + ": the dialog's font is readable")) {
+      ExpectEqual(logFont.lfFaceName, expected.face, name + ": font face");
+    }
+  }
+
   DialogUnits units;
   Expect(units.ok(), name + ": a dialog in the test's own process converts dialog units");
+  if (units.ok()) {
+    RECT client{};
+    GetClientRect(dialog, &client);
+    const RECT want = units.ToPixels(0, 0, expected.cx, expected.cy);
+    Expect(SameRect(client, want),
+           name + ": client area " + RectText(client) + ", want " + RectText(want));
+  }
 
   std::vector<HWND> children;
   for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
@@ -151,6 +172,7 @@ void CheckLiveDialog(HWND dialog, const ExpectedDialog& expected, Placement plac
   }
 
   const RECT box = ScreenRect(dialog);
+  if (placement == Placement::Anywhere) return;
   if (placement == Placement::OnMainWindow) {
     const RECT main = ScreenRect(mainWindow);
     const LONG x = (main.left + main.right) / 2 - (box.right - box.left) / 2;
@@ -166,6 +188,20 @@ void CheckLiveDialog(HWND dialog, const ExpectedDialog& expected, Placement plac
     Expect(std::labs(dx) <= 2 && std::labs(dy) <= 2,
            name + ": centred in the work area " + RectText(work) + ", frame at " + RectText(box));
   }
+}
+
+void CheckDialogResource(HMODULE module, const ExpectedDialog& expected) {
+  const std::string name = expected.caption;
+  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(expected.resourceId), RT_DIALOG);
+  HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
+  const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
+  if (!Expect(bytes != nullptr, name + ": dialog resource present")) return;
+  // The system builds the dialog from the compiled template, hidden, in this process.
+  HWND dialog = CreateDialogIndirectParamA(
+      GetModuleHandleA(nullptr), static_cast<LPCDLGTEMPLATEA>(bytes), nullptr, QuietDialogProc, 0);
+  if (!Expect(dialog != nullptr, name + ": the template makes a dialog")) return;
+  CheckLiveDialog(dialog, expected, Placement::Anywhere, nullptr);
+  DestroyWindow(dialog);
 }
 
 }  // namespace e2e
