@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "program/cell_shape.h"
 #include "win32/ansi_code_page.h"
 
 namespace keyrill::win32 {
@@ -46,6 +47,7 @@ void GdiSurface::Release() {
   dc_.reset();
   textFont_.reset();
   statsFont_.reset();
+  caretFont_.reset();
   bitmap_.reset();
 }
 
@@ -74,13 +76,42 @@ Font GdiSurface::UseFont(Font font) {
 
 void GdiSurface::DrawBytes(std::int32_t x, std::int32_t y, const char* bytes, std::int32_t count) {
   if (!dc_ || count <= 0) return;
-  // The carriage return that ends a target line is shown as an empty cell, as
-  // the Qt program shows it, not as the font's box for a missing glyph.
+  // Every cell that shows no character of the font is drawn as a blank first, so
+  // the row keeps its opaque white cells and its pitch; carets go on top.
   std::string cells(bytes, static_cast<std::size_t>(count));
+  bool carets = false;
   for (char& c : cells) {
-    if (c == '\r') c = ' ';
+    const CellShape shape = ShapeOfByte(static_cast<unsigned char>(c));
+    if (shape != CellShape::Character) c = ' ';
+    carets = carets || shape == CellShape::Caret;
   }
   TextOutA(dc_.get(), x, y, cells.data(), count);
+  if (!carets) return;
+  for (std::int32_t i = 0; i < count; ++i) {
+    const auto byte = static_cast<unsigned char>(bytes[i]);
+    if (ShapeOfByte(byte) != CellShape::Caret) continue;
+    SIZE before{};
+    GetTextExtentPoint32A(dc_.get(), cells.data(), i, &before);
+    DrawCaret(x + before.cx, y, byte);
+  }
+}
+
+void GdiSurface::DrawCaret(std::int32_t x, std::int32_t y, unsigned char byte) {
+  SIZE cell{};
+  GetTextExtentPoint32A(dc_.get(), " ", 1, &cell);
+  // Half the cell's height: two small letters fit the width of one fixed-pitch cell.
+  const int height = static_cast<int>(cell.cy / 2);
+  if (!caretFont_ || caretFontHeight_ != height) {
+    caretFont_.reset(CreateFixedBoldFont(height));
+    caretFontHeight_ = height;
+  }
+  const char caret[2] = {'^', CaretLetter(byte)};
+  ScopedSelection selected(dc_.get(), caretFont_.get());
+  SIZE text{};
+  GetTextExtentPoint32A(dc_.get(), caret, 2, &text);
+  const RECT box{x, y, x + cell.cx, y + cell.cy};
+  ExtTextOutA(dc_.get(), x, y + (cell.cy - text.cy) / 2, ETO_CLIPPED | ETO_OPAQUE, &box, caret, 2,
+              nullptr);
 }
 
 Extent GdiSurface::MeasureBytes(const char* bytes, std::int32_t count) {

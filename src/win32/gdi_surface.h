@@ -37,6 +37,9 @@ class GdiSurface final : public Surface {
   Extent MeasureBytes(const char* bytes, std::int32_t count) override;
 
  private:
+  // A control code's cell: '^' and its letter in small type, inside the cell at (x, y).
+  void DrawCaret(std::int32_t x, std::int32_t y, unsigned char byte);
+
   std::int32_t clientWidth_ = 0;
   std::int32_t clientHeight_ = 0;
   // Stock objects: fetched once, never deleted.
@@ -48,6 +51,8 @@ class GdiSurface final : public Surface {
   UniqueBitmap bitmap_;
   UniqueFont textFont_;
   UniqueFont statsFont_;  // exists only while the statistics bar is being drawn
+  UniqueFont caretFont_;  // made when a control code is first drawn, in caret notation
+  int caretFontHeight_ = 0;
   UniqueMemoryDc dc_;
 };
 
