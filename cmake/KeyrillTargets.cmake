@@ -2,8 +2,6 @@
 # static library per core folder with the folders it stands on declared, so that
 # cmake/check_floors.cmake can refuse an include that runs back up a floor.
 
-option(KEYRILL_WERROR "Treat compiler warnings as errors (on in scripts/test.sh)" OFF)
-
 add_library(keyrill_warnings INTERFACE)
 target_compile_options(keyrill_warnings INTERFACE
   -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion

@@ -52,7 +52,7 @@ install(CODE "execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded
 target_link_options(keyrill PRIVATE LINKER:-z,relro LINKER:-z,now)
 # The menu entry starts the program through keyrill-desktop, which gives it a
 # working directory of its own (the library tests.tst lives in the working directory).
-install(PROGRAMS ${PROJECT_SOURCE_DIR}/src/qt/keyrill-desktop.sh
+install(PROGRAMS ${PROJECT_SOURCE_DIR}/packaging/linux/keyrill-desktop.sh
         DESTINATION ${CMAKE_INSTALL_BINDIR} RENAME keyrill-desktop)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/keyrill.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

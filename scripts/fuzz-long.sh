@@ -3,16 +3,21 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer, both at once, from the committed
 # seed corpus with the dictionary. FUZZ_SECONDS changes the time per target.
 # A crash input is copied into fuzz/corpus/<target>/ as a regression seed (commit
-# it once the fault is mended) and the script fails.
+# it once the fault is mended) and the script fails. FUZZ_TREE names a build tree
+# that already holds the fuzzers (the test command's smoke run uses the sanitize
+# tree); without it the script configures and builds its own.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 seconds=${FUZZ_SECONDS:-600}
-tree=build/fuzz-long
+tree=${FUZZ_TREE:-build/fuzz-long}
 
-CC=clang CXX=clang++ cmake -S "$root" -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DKEYRILL_FUZZ=ON -DKEYRILL_QT=OFF -DKEYRILL_TESTS=OFF >/dev/null || exit 1
-cmake --build "$tree" -j 2 --target keyrill_fuzz_reader keyrill_fuzz_loader || exit 1
+if [ -z "${FUZZ_TREE:-}" ]; then
+  CC=clang CXX=clang++ cmake -S "$root" -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DKEYRILL_FUZZ=ON -DKEYRILL_SANITIZE=ON -DKEYRILL_QT=OFF -DKEYRILL_TESTS=OFF >/dev/null || exit 1
+  cmake --build "$tree" -j 2 --target keyrill_fuzz_reader keyrill_fuzz_loader || exit 1
+fi
+rm -rf "$tree/long-artifacts"
 
 pids=()
 for target in reader loader; do

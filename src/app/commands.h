@@ -1,5 +1,5 @@
-// The facts both windows read: window identity and geometry, the File menu, the
-// accelerators and the timers. Core side; one table, so Win32 and Qt cannot drift.
+// The commands both windows offer: the File menu and the accelerators. Core side;
+// one table, so Win32 and Qt cannot drift.
 // Floor 3, over the core's other floors: for the platform layers and the tests.
 #pragma once
 
@@ -9,13 +9,6 @@
 #include "app/resource_ids.h"
 
 namespace keyrill {
-
-inline constexpr const char* kWindowClass = "CForm";
-inline constexpr const char* kWindowTitle = "Keyrill Beta 0.80";
-inline constexpr int kWindowX = 50;
-inline constexpr int kWindowY = 50;
-inline constexpr int kWindowWidth = 500;
-inline constexpr int kWindowHeight = 500;
 
 struct MenuEntry {
   const char* text;  // nullptr: a separator

@@ -48,7 +48,8 @@ class Surface {
   // Selects a font and returns the one it displaces. Selecting Font::Stats creates
   // the statistics font; selecting Font::Text back releases it.
   virtual Font UseFont(Font font) = 0;
-  // Draws count bytes at (x, y) in the selected font: black on opaque white cells.
+  // Draws count bytes at (x, y) in the selected font: black on opaque white cells,
+  // each byte shown as ShapeOfByte (program/cell_shape.h) says.
   virtual void DrawBytes(std::int32_t x, std::int32_t y, const char* bytes, std::int32_t count) = 0;
   // The extent of count bytes in the selected font.
   virtual Extent MeasureBytes(const char* bytes, std::int32_t count) = 0;

@@ -1,4 +1,4 @@
-// Add Test (253 x 196 dialog units) and Edit Test (356 x 198). Platform side (Qt).
+// Add Test and Edit Test, laid out from the dialogs' table. Platform side (Qt).
 #include "qt/entry_dialog.h"
 
 #include <QKeyEvent>
@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 
 #include "app/dialog_actions.h"
+#include "app/dialog_layout.h"
 #include "app/resource_ids.h"
 #include "library/text_mode_reader.h"
 #include "qt/code_page_text.h"
@@ -25,12 +26,12 @@ TestEntryDialog::TestEntryDialog(Program& program, QWidget& mainWindow, EntryKin
       button_(new QPushButton(this)) {
   const bool edit = kind == EntryKind::Edit;
   setObjectName(edit ? QStringLiteral("EditTest") : QStringLiteral("AddTest"));
-  setWindowTitle(edit ? QStringLiteral("Edit Test") : QStringLiteral("Add Test"));
-  PlaceDialog(*this, edit ? DialogRect(0, 0, 356, 198).size() : DialogRect(0, 0, 253, 196).size(),
+  setWindowTitle(QString::fromLatin1(edit ? DLG_EDIT_CAPTION : DLG_ADD_CAPTION));
+  PlaceDialog(*this, edit ? DialogRect(DLG_EDIT_RECT).size() : DialogRect(DLG_ADD_RECT).size(),
               mainWindow, Centre::OnMainWindow);
 
   name_->setObjectName(QStringLiteral("IDC_TEST_NAME"));
-  name_->setGeometry(DialogRect(7, 7, 183, 14));
+  name_->setGeometry(DialogRect(DLG_ENTRY_NAME_RECT));
   name_->setMaxLength(kNameLimit);  // typed or pasted
   // A name is one line: a pasted text keeps only its first line, as a one-line
   // edit box takes it.
@@ -40,19 +41,19 @@ TestEntryDialog::TestEntryDialog(Program& program, QWidget& mainWindow, EntryKin
   });
 
   text_->setObjectName(QStringLiteral("IDC_TEST_TEXT"));
-  text_->setGeometry(DialogRect(7, 25, 239, 164));
+  text_->setGeometry(DialogRect(DLG_ENTRY_TEXT_RECT));
 
   button_->setObjectName(edit ? QStringLiteral("IDC_UPDATE_BUTTON")
                               : QStringLiteral("IDC_ADD_BUTTON"));
-  button_->setText(edit ? QStringLiteral("Update") : QStringLiteral("&Add Test"));
-  button_->setGeometry(DialogRect(196, 7, 50, 14));
+  button_->setText(QString::fromLatin1(edit ? DLG_UPDATE_BUTTON_TEXT : DLG_ADD_BUTTON_TEXT));
+  button_->setGeometry(DialogRect(DLG_ENTRY_BUTTON_RECT));
   button_->setDefault(true);
   connect(button_, &QPushButton::clicked, this, [this] { Save(); });
 
   if (edit) {
     list_ = new TestNameList(this);
     list_->setObjectName(QStringLiteral("IDC_TEST_LIST"));
-    list_->setGeometry(DialogRect(249, 7, 100, 183));
+    list_->setGeometry(DialogRect(DLG_EDIT_LIST_RECT));
     list_->Fill(program_);
     list_->SetDoubleClickHandler([this] {
       const std::optional<std::string> name = list_->SelectedName();

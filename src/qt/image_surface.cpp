@@ -9,11 +9,13 @@
 namespace keyrill::qt {
 
 Glyph GlyphForByte(unsigned char byte, const CodePage& codePage) {
-  if (byte == 0x0D) return {GlyphKind::Blank, {}};
-  if (byte < 0x20 || byte == 0x7F) {
-    QString caret(QLatin1Char('^'));
-    caret.append(QLatin1Char(static_cast<char>(byte ^ 0x40)));
-    return {GlyphKind::Caret, caret};
+  switch (ShapeOfByte(byte)) {
+    case CellShape::Blank:
+      return {GlyphKind::Blank, {}};
+    case CellShape::Caret:
+      return {GlyphKind::Caret, QString(QLatin1Char('^')) + QLatin1Char(CaretLetter(byte))};
+    case CellShape::Character:
+      break;
   }
   const char32_t character = codePage.Character(byte);
   const QChar::Category category = QChar::category(character);

@@ -9,6 +9,7 @@
 #include <QString>
 #include <array>
 
+#include "program/cell_shape.h"
 #include "program/code_page.h"
 #include "program/host.h"
 
@@ -16,12 +17,9 @@ class QPainter;
 
 namespace keyrill::qt {
 
-// How a byte is shown in its cell. A carriage return (the end of a target line,
-// never typed: the line advances before the caret reaches it) is a blank cell;
-// other control codes, which only a mistaken keystroke puts in the typed text,
-// are shown in caret notation ("^J" for Ctrl+J, "^[" for Escape) in small type
-// inside their one cell; a byte the code page leaves undefined shows "\uFFFD".
-enum class GlyphKind { Blank, Caret, Character };
+// How a byte is shown in its cell: the core's rule (program/cell_shape.h), with
+// the text Qt draws for it; a byte the code page leaves undefined shows "\uFFFD".
+using GlyphKind = CellShape;
 struct Glyph {
   GlyphKind kind;
   QString text;

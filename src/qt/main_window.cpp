@@ -11,6 +11,9 @@
 //      is copied to the screen: through a presenter where one applies (X11:
 //      src/present), elsewhere painted through Qt.
 //                                          image_surface.cpp, back_buffer_view.cpp
+//  [x] Each byte drawn as the core's cell rule says (program/cell_shape.h): a CR
+//      blank, other control codes "^X" in small type in their cell.
+//                                                                 image_surface.cpp
 //  [x] The locale's code page, its table from iconv, handed to the core.
 //                                                               locale_code_page.cpp
 //  [x] Characters from Qt's key presses and input-method commits, in the order Qt
@@ -37,6 +40,7 @@
 #include <cstdlib>
 
 #include "app/commands.h"
+#include "app/main_window_layout.h"
 #include "app/router.h"
 #include "qt/back_buffer_view.h"
 #include "qt/code_page_text.h"

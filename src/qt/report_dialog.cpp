@@ -1,4 +1,5 @@
-// The Report dialog, 169 x 135 dialog units, centred on the screen. Platform side (Qt).
+// The Report dialog, laid out from the dialogs' table and centred on the screen.
+// Platform side (Qt).
 #include "qt/report_dialog.h"
 
 #include <QKeyEvent>
@@ -7,6 +8,7 @@
 #include <QPushButton>
 #include <array>
 
+#include "app/dialog_layout.h"
 #include "app/resource_ids.h"
 #include "qt/dialog_geometry.h"
 
@@ -23,23 +25,28 @@ struct Row {
 
 // In the template's order, which is the tab order of the fields.
 constexpr std::array<Row, 5> kRowsBeforeOk = {{
-    {"Words Per Minutes:", 15, IDC_WPM, "IDC_WPM", &ReportTexts::wordsPerMinute},
-    {"Words In Test:", 31, IDC_WORDS_IN_TEST, "IDC_WORDS_IN_TEST", &ReportTexts::wordsInTest},
-    {"Time Taken:", 63, IDC_TIME_TAKEN, "IDC_TIME_TAKEN", &ReportTexts::timeTaken},
-    {"Words Typed:", 47, IDC_WORDS_TYPED, "IDC_WORDS_TYPED", &ReportTexts::wordsTyped},
-    {"Charactars:", 78, IDC_CHARACTERS, "IDC_CHARACTERS", &ReportTexts::characters},
+    {DLG_REPORT_WPM_LABEL, DLG_REPORT_WPM_Y, IDC_WPM, "IDC_WPM", &ReportTexts::wordsPerMinute},
+    {DLG_REPORT_WORDS_IN_TEST_LABEL, DLG_REPORT_WORDS_IN_TEST_Y, IDC_WORDS_IN_TEST,
+     "IDC_WORDS_IN_TEST", &ReportTexts::wordsInTest},
+    {DLG_REPORT_TIME_TAKEN_LABEL, DLG_REPORT_TIME_TAKEN_Y, IDC_TIME_TAKEN, "IDC_TIME_TAKEN",
+     &ReportTexts::timeTaken},
+    {DLG_REPORT_WORDS_TYPED_LABEL, DLG_REPORT_WORDS_TYPED_Y, IDC_WORDS_TYPED, "IDC_WORDS_TYPED",
+     &ReportTexts::wordsTyped},
+    {DLG_REPORT_CHARACTERS_LABEL, DLG_REPORT_CHARACTERS_Y, IDC_CHARACTERS, "IDC_CHARACTERS",
+     &ReportTexts::characters},
 }};
-constexpr Row kErrorsRow = {"Errors:", 93, IDC_ERRORS, "IDC_ERRORS", &ReportTexts::errors};
+constexpr Row kErrorsRow = {DLG_REPORT_ERRORS_LABEL, DLG_REPORT_ERRORS_Y, IDC_ERRORS, "IDC_ERRORS",
+                            &ReportTexts::errors};
 
 QLineEdit* AddRow(QDialog& dialog, const Row& row, const ReportTexts& texts) {
   auto* label = new QLabel(QString::fromLatin1(row.label), &dialog);
-  label->setGeometry(DialogRect(7, row.y, 65, 8));
+  label->setGeometry(DialogRect(DLG_REPORT_LABEL_RECT(row.y)));
   label->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
   auto* field = new QLineEdit(&dialog);
   field->setObjectName(QString::fromLatin1(row.objectName));
   field->setProperty("controlId", row.controlId);
-  field->setGeometry(DialogRect(77, row.y, 59, 12));
+  field->setGeometry(DialogRect(DLG_REPORT_FIGURE_RECT(row.y)));
   field->setReadOnly(true);
   field->setFrame(false);
   field->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -55,10 +62,10 @@ QLineEdit* AddRow(QDialog& dialog, const Row& row, const ReportTexts& texts) {
 
 ReportDialog::ReportDialog(const ReportTexts& texts, QWidget& mainWindow)
     : QDialog(&mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      ok_(new QPushButton(QStringLiteral("&OK"), this)) {
+      ok_(new QPushButton(QStringLiteral(DLG_REPORT_OK_TEXT), this)) {
   setObjectName(QStringLiteral("Report"));
-  setWindowTitle(QStringLiteral("Report"));
-  PlaceDialog(*this, DialogRect(0, 0, 169, 135).size(), mainWindow, Centre::OnScreen);
+  setWindowTitle(QStringLiteral(DLG_REPORT_CAPTION));
+  PlaceDialog(*this, DialogRect(DLG_REPORT_RECT).size(), mainWindow, Centre::OnScreen);
 
   QWidget* previous = nullptr;
   QLineEdit* first = nullptr;
@@ -69,7 +76,7 @@ ReportDialog::ReportDialog(const ReportTexts& texts, QWidget& mainWindow)
     previous = field;
   }
   ok_->setObjectName(QStringLiteral("IDC_REPORT_OK"));
-  ok_->setGeometry(DialogRect(112, 114, 50, 14));
+  ok_->setGeometry(DialogRect(DLG_REPORT_OK_RECT));
   ok_->setAutoDefault(false);
   ok_->setDefault(false);
   connect(ok_, &QPushButton::clicked, this, [this] { done(0); });

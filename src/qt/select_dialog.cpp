@@ -1,9 +1,10 @@
-// Select Test: 133 x 141 dialog units, one list. Platform side (Qt).
+// Select Test: one list, laid out from the dialogs' table. Platform side (Qt).
 #include "qt/select_dialog.h"
 
 #include <QKeyEvent>
 
 #include "app/dialog_actions.h"
+#include "app/dialog_layout.h"
 #include "app/resource_ids.h"
 #include "qt/dialog_geometry.h"
 #include "qt/name_list.h"
@@ -13,12 +14,12 @@ namespace keyrill::qt {
 SelectTestDialog::SelectTestDialog(Program& program, QWidget& mainWindow)
     : QDialog(&mainWindow), program_(program), list_(new TestNameList(this)) {
   setObjectName(QStringLiteral("SelectTest"));
-  setWindowTitle(QStringLiteral("Select Test"));
-  PlaceDialog(*this, DialogRect(0, 0, 133, 141).size(), mainWindow, Centre::OnMainWindow);
+  setWindowTitle(QStringLiteral(DLG_SELECT_CAPTION));
+  PlaceDialog(*this, DialogRect(DLG_SELECT_RECT).size(), mainWindow, Centre::OnMainWindow);
 
   list_->setObjectName(QStringLiteral("IDC_TEST_LIST"));
   list_->setProperty("controlId", IDC_TEST_LIST);
-  list_->setGeometry(DialogRect(7, 7, 119, 127));
+  list_->setGeometry(DialogRect(DLG_SELECT_LIST_RECT));
   list_->Fill(program_);
   list_->SetDoubleClickHandler([this] {
     const std::optional<std::string> name = list_->SelectedName();

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "program/cell_shape.h"
 #include "win32/ansi_code_page.h"
 
 namespace keyrill::win32 {
@@ -77,6 +78,7 @@ void GdiSurface::Release() {
   metricDc_.reset();
   textFont_ = ScaledFont{};
   statsFont_ = ScaledFont{};
+  caretFont_ = ScaledFont{};
   bitmap_.reset();
 }
 
@@ -106,30 +108,61 @@ Font GdiSurface::UseFont(Font font) {
 
 void GdiSurface::DrawBytes(std::int32_t x, std::int32_t y, const char* bytes, std::int32_t count) {
   if (!dc_ || count <= 0) return;
-  // The carriage return that ends a target line is shown as an empty cell, as
-  // the Qt program shows it, not as the font's box for a missing glyph.
+  // Every cell that shows no character of the font is drawn as a blank first, so
+  // the row keeps its opaque white cells and its pitch; carets go on top.
   std::string cells(bytes, static_cast<std::size_t>(count));
+  bool carets = false;
   for (char& c : cells) {
-    if (c == '\r') c = ' ';
+    const CellShape shape = ShapeOfByte(static_cast<unsigned char>(c));
+    if (shape != CellShape::Character) c = ' ';
+    carets = carets || shape == CellShape::Caret;
   }
   if (scale_.IsIdentity()) {
     TextOutA(dc_.get(), x, y, cells.data(), count);
-    return;
+  } else {
+    // Character i starts at the device position of its 96-DPI cell: the advances
+    // are the differences of the mapped ends of the measured cells.
+    std::vector<int> ends(static_cast<std::size_t>(count));
+    SIZE size{};
+    GetTextExtentExPointA(metricDc_.get(), cells.data(), count, 0, nullptr, ends.data(), &size);
+    std::vector<int> advances(ends.size());
+    int previous = scale_.ToDevice(x);
+    for (std::size_t i = 0; i < ends.size(); ++i) {
+      const int end = scale_.ToDevice(x + ends[i]);
+      advances[i] = end - previous;
+      previous = end;
+    }
+    ExtTextOutA(dc_.get(), scale_.ToDevice(x), scale_.ToDevice(y), 0, nullptr, cells.data(),
+                static_cast<UINT>(count), advances.data());
   }
-  // Character i starts at the device position of its 96-DPI cell: the advances
-  // are the differences of the mapped ends of the measured cells.
-  std::vector<int> ends(static_cast<std::size_t>(count));
-  SIZE size{};
-  GetTextExtentExPointA(metricDc_.get(), cells.data(), count, 0, nullptr, ends.data(), &size);
-  std::vector<int> advances(ends.size());
-  int previous = scale_.ToDevice(x);
-  for (std::size_t i = 0; i < ends.size(); ++i) {
-    const int end = scale_.ToDevice(x + ends[i]);
-    advances[i] = end - previous;
-    previous = end;
+  if (!carets) return;
+  for (std::int32_t i = 0; i < count; ++i) {
+    const auto byte = static_cast<unsigned char>(bytes[i]);
+    if (ShapeOfByte(byte) != CellShape::Caret) continue;
+    SIZE before{};
+    GetTextExtentPoint32A(MetricDc(), cells.data(), i, &before);
+    DrawCaret(x + before.cx, y, byte);
   }
-  ExtTextOutA(dc_.get(), scale_.ToDevice(x), scale_.ToDevice(y), 0, nullptr, cells.data(),
-              static_cast<UINT>(count), advances.data());
+}
+
+// (x, y) and the cell are in the core's pixels; the two small letters are drawn
+// at the device's size, clipped to the cell's device rectangle.
+void GdiSurface::DrawCaret(std::int32_t x, std::int32_t y, unsigned char byte) {
+  SIZE cell{};
+  GetTextExtentPoint32A(MetricDc(), " ", 1, &cell);
+  // Half the cell's height: two small letters fit the width of one fixed-pitch cell.
+  const int height = static_cast<int>(cell.cy / 2);
+  if (!caretFont_.device || caretFontHeight_ != height) {
+    caretFont_ = MakeFont(height);
+    caretFontHeight_ = height;
+  }
+  const char caret[2] = {'^', CaretLetter(byte)};
+  ScopedSelection selected(dc_.get(), caretFont_.device.get());
+  SIZE text{};
+  GetTextExtentPoint32A(dc_.get(), caret, 2, &text);
+  const RECT box = scale_.ToDevice(Rect{x, y, x + cell.cx, y + cell.cy});
+  ExtTextOutA(dc_.get(), box.left, box.top + (box.bottom - box.top - text.cy) / 2,
+              ETO_CLIPPED | ETO_OPAQUE, &box, caret, 2, nullptr);
 }
 
 Extent GdiSurface::MeasureBytes(const char* bytes, std::int32_t count) {

@@ -62,6 +62,8 @@ class GdiSurface final : public Surface {
   DisplayScale scale_;
   int deviceWidth_ = 0;
   int deviceHeight_ = 0;
+  // A control code's cell: '^' and its letter in small type, inside the cell at (x, y).
+  void DrawCaret(std::int32_t x, std::int32_t y, unsigned char byte);
   // Stock objects: fetched once, never deleted.
   HBRUSH whiteBrush_;
   HBRUSH blackBrush_;
@@ -71,6 +73,8 @@ class GdiSurface final : public Surface {
   UniqueBitmap bitmap_;
   ScaledFont textFont_;
   ScaledFont statsFont_;  // exists only while the statistics bar is being drawn
+  ScaledFont caretFont_;  // made when a control code is first drawn, in caret notation
+  int caretFontHeight_ = 0;
   UniqueMemoryDc dc_;
   UniqueMemoryDc metricDc_;  // scaled displays only
 };

@@ -13,6 +13,8 @@
 //      timer ticks straight to the core's router.                     main_window.cpp
 //  [x] Back buffer: memory DC + compatible bitmap + TextFont; StatsFont only
 //      while the bar is drawn; WM_PAINT is one BitBlt.                gdi_surface.cpp
+//  [x] Each byte drawn as the core's cell rule says (program/cell_shape.h): a CR
+//      blank, other control codes "^X" in small type in their cell.  gdi_surface.cpp
 //  [x] Timers 1 (cursor) and 2 (statistics) with SetTimer/KillTimer.  win32_host.cpp
 //  [x] Select Test, Add Test, Edit Test and Report from the resource templates;
 //      a save that fails is told and the dialog keeps the text.       dialogs.cpp
@@ -27,7 +29,7 @@
 
 #include <memory>
 
-#include "app/commands.h"
+#include "app/main_window_layout.h"
 #include "app/resource_ids.h"
 #include "win32/display_scale.h"
 #include "win32/main_window.h"

@@ -1,11 +1,13 @@
-// What keyrill.exe's resources must hold, written out here from the program's
-// documented tables rather than taken from its own headers, so that a drift on
-// either side shows. Test side.
+// What keyrill.exe's resources must hold. The dialogs' rectangles and texts come
+// from the one table both programs read; the rest is written out here from the
+// program's documented tables, so that a drift on either side shows. Test side.
 #pragma once
 
 #include <windows.h>
 
 #include <vector>
+
+#include "app/dialog_layout.h"
 
 namespace e2e {
 
@@ -21,12 +23,10 @@ struct ExpectedControl {
 struct ExpectedDialog {
   int resourceId;
   const char* caption;
-  bool extended;
-  int cx, cy;
+  int x, y, cx, cy;
   DWORD style;
   int pointSize;
   const char* face;
-  int charset;  // extended templates only
   std::vector<ExpectedControl> controls;
 };
 
@@ -42,65 +42,62 @@ inline constexpr DWORD kDefaultButtonStyle = kChild | BS_DEFPUSHBUTTON | WS_TABS
 inline constexpr DWORD kLabelStyle = kChild | SS_LEFT | WS_GROUP;
 inline constexpr DWORD kFigureStyle = kChild | ES_LEFT | ES_READONLY | WS_TABSTOP;
 
+// Rectangles, captions and texts from the table both programs are built from; the
+// ids, classes, order and styles are written out here, so a drift of either shows.
 inline const std::vector<ExpectedDialog>& ExpectedDialogs() {
   static const std::vector<ExpectedDialog> dialogs = {
       {108,
-       "Select Test",
-       false,
-       133,
-       141,
+       DLG_SELECT_CAPTION,
+       DLG_SELECT_RECT,
        kTestDialogStyle,
-       8,
-       "MS Sans Serif",
-       0,
-       {{"ListBox", 1010, "", 7, 7, 119, 127, kListStyle, 0}}},
+       DLG_FONT_POINTS,
+       DLG_FONT_FACE,
+       {{"ListBox", 1010, "", DLG_SELECT_LIST_RECT, kListStyle, 0}}},
       {110,
-       "Add Test",
-       false,
-       253,
-       196,
+       DLG_ADD_CAPTION,
+       DLG_ADD_RECT,
        kTestDialogStyle,
-       8,
-       "MS Sans Serif",
-       0,
-       {{"Edit", 1012, "", 7, 7, 183, 14, kNameStyle, 0},
-        {"Edit", 1013, "", 7, 25, 239, 164, kTextStyle, 0},
-        {"Button", 1011, "&Add Test", 196, 7, 50, 14, kDefaultButtonStyle, 0}}},
+       DLG_FONT_POINTS,
+       DLG_FONT_FACE,
+       {{"Edit", 1012, "", DLG_ENTRY_NAME_RECT, kNameStyle, 0},
+        {"Edit", 1013, "", DLG_ENTRY_TEXT_RECT, kTextStyle, 0},
+        {"Button", 1011, DLG_ADD_BUTTON_TEXT, DLG_ENTRY_BUTTON_RECT, kDefaultButtonStyle, 0}}},
       {111,
-       "Edit Test",
-       false,
-       356,
-       198,
+       DLG_EDIT_CAPTION,
+       DLG_EDIT_RECT,
        kTestDialogStyle,
-       8,
-       "MS Sans Serif",
-       0,
-       {{"Button", 1014, "Update", 196, 7, 50, 14, kDefaultButtonStyle, 0},
-        {"Edit", 1013, "", 7, 25, 239, 164, kTextStyle, 0},
-        {"Edit", 1012, "", 7, 7, 183, 14, kNameStyle, 0},
-        {"ListBox", 1010, "", 249, 7, 100, 183, kListStyle, 0}}},
+       DLG_FONT_POINTS,
+       DLG_FONT_FACE,
+       {{"Button", 1014, DLG_UPDATE_BUTTON_TEXT, DLG_ENTRY_BUTTON_RECT, kDefaultButtonStyle, 0},
+        {"Edit", 1013, "", DLG_ENTRY_TEXT_RECT, kTextStyle, 0},
+        {"Edit", 1012, "", DLG_ENTRY_NAME_RECT, kNameStyle, 0},
+        {"ListBox", 1010, "", DLG_EDIT_LIST_RECT, kListStyle, 0}}},
       {106,
-       "Report",
-       true,
-       169,
-       135,
+       DLG_REPORT_CAPTION,
+       DLG_REPORT_RECT,
        WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT | DS_CENTER,
-       8,
-       "MS Sans Serif",
-       1,
-       {{"Static", -1, "Words Per Minutes:", 7, 15, 65, 8, kLabelStyle, WS_EX_RIGHT},
-        {"Static", -1, "Words In Test:", 7, 31, 65, 8, kLabelStyle, WS_EX_RIGHT},
-        {"Static", -1, "Time Taken:", 7, 63, 65, 8, kLabelStyle, WS_EX_RIGHT},
-        {"Static", -1, "Words Typed:", 7, 47, 65, 8, kLabelStyle, WS_EX_RIGHT},
-        {"Static", -1, "Charactars:", 7, 78, 65, 8, kLabelStyle, WS_EX_RIGHT},
-        {"Edit", 1002, "", 77, 15, 59, 12, kFigureStyle, 0},
-        {"Edit", 1003, "", 77, 31, 59, 12, kFigureStyle, 0},
-        {"Edit", 1004, "", 77, 63, 59, 12, kFigureStyle, 0},
-        {"Edit", 1005, "", 77, 47, 59, 12, kFigureStyle, 0},
-        {"Edit", 1006, "", 77, 78, 59, 12, kFigureStyle, 0},
-        {"Button", 1001, "&OK", 112, 114, 50, 14, kChild | BS_PUSHBUTTON | WS_TABSTOP, 0},
-        {"Static", -1, "Errors:", 7, 93, 65, 8, kLabelStyle, WS_EX_RIGHT},
-        {"Edit", 1007, "", 77, 93, 59, 12, kFigureStyle, 0}}},
+       DLG_FONT_POINTS,
+       DLG_FONT_FACE,
+       {{"Static", -1, DLG_REPORT_WPM_LABEL, DLG_REPORT_LABEL_RECT(DLG_REPORT_WPM_Y), kLabelStyle,
+         WS_EX_RIGHT},
+        {"Static", -1, DLG_REPORT_WORDS_IN_TEST_LABEL,
+         DLG_REPORT_LABEL_RECT(DLG_REPORT_WORDS_IN_TEST_Y), kLabelStyle, WS_EX_RIGHT},
+        {"Static", -1, DLG_REPORT_TIME_TAKEN_LABEL, DLG_REPORT_LABEL_RECT(DLG_REPORT_TIME_TAKEN_Y),
+         kLabelStyle, WS_EX_RIGHT},
+        {"Static", -1, DLG_REPORT_WORDS_TYPED_LABEL,
+         DLG_REPORT_LABEL_RECT(DLG_REPORT_WORDS_TYPED_Y), kLabelStyle, WS_EX_RIGHT},
+        {"Static", -1, DLG_REPORT_CHARACTERS_LABEL, DLG_REPORT_LABEL_RECT(DLG_REPORT_CHARACTERS_Y),
+         kLabelStyle, WS_EX_RIGHT},
+        {"Edit", 1002, "", DLG_REPORT_FIGURE_RECT(DLG_REPORT_WPM_Y), kFigureStyle, 0},
+        {"Edit", 1003, "", DLG_REPORT_FIGURE_RECT(DLG_REPORT_WORDS_IN_TEST_Y), kFigureStyle, 0},
+        {"Edit", 1004, "", DLG_REPORT_FIGURE_RECT(DLG_REPORT_TIME_TAKEN_Y), kFigureStyle, 0},
+        {"Edit", 1005, "", DLG_REPORT_FIGURE_RECT(DLG_REPORT_WORDS_TYPED_Y), kFigureStyle, 0},
+        {"Edit", 1006, "", DLG_REPORT_FIGURE_RECT(DLG_REPORT_CHARACTERS_Y), kFigureStyle, 0},
+        {"Button", 1001, DLG_REPORT_OK_TEXT, DLG_REPORT_OK_RECT,
+         kChild | BS_PUSHBUTTON | WS_TABSTOP, 0},
+        {"Static", -1, DLG_REPORT_ERRORS_LABEL, DLG_REPORT_LABEL_RECT(DLG_REPORT_ERRORS_Y),
+         kLabelStyle, WS_EX_RIGHT},
+        {"Edit", 1007, "", DLG_REPORT_FIGURE_RECT(DLG_REPORT_ERRORS_Y), kFigureStyle, 0}}},
   };
   return dialogs;
 }

@@ -1,6 +1,8 @@
 // Checking keyrill.exe's open dialogs from outside. Test side.
 #include "live_dialog.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
@@ -16,10 +18,6 @@ INT_PTR CALLBACK QuietDialogProc(HWND, UINT message, WPARAM, LPARAM) {
 std::string RectText(const RECT& r) {
   return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
          std::to_string(r.right) + ", " + std::to_string(r.bottom) + ")";
-}
-
-bool SameRect(const RECT& a, const RECT& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
 // A created control's style as far as it must still match its template. The
@@ -60,8 +58,8 @@ DialogUnits::DialogUnits() {
   words.push_back(0);  // no menu
   words.push_back(0);  // predefined dialog class
   words.push_back(0);  // no caption
-  words.push_back(8);  // point size
-  for (const char* c = "MS Sans Serif"; *c != '\0'; ++c) words.push_back(static_cast<WORD>(*c));
+  words.push_back(DLG_FONT_POINTS);
+  for (const char* c = DLG_FONT_FACE; *c != '\0'; ++c) words.push_back(static_cast<WORD>(*c));
   words.push_back(0);
   dialog_ = CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
                                        reinterpret_cast<LPCDLGTEMPLATEA>(words.data()), nullptr,
@@ -106,66 +104,94 @@ std::string StaticTexts(HWND window) {
 
 void CheckLiveDialog(HWND dialog, const ExpectedDialog& expected, Placement placement,
                      HWND mainWindow) {
-  const std::string name = expected.caption;
-  ExpectEqual(WindowText(dialog), expected.caption, name + ": caption");
+  SCOPED_TRACE(std::string("dialog ") + expected.caption);
+  EXPECT_EQ(WindowText(dialog), expected.caption) << "caption";
   const auto style = static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE));
-  Expect((style & (WS_POPUP | WS_CAPTION)) == (WS_POPUP | WS_CAPTION),
-         name + ": a popup with a caption");
-  Expect(((style & WS_SYSMENU) != 0) == ((expected.style & WS_SYSMENU) != 0),
-         name + ": close box " + ((expected.style & WS_SYSMENU) != 0 ? "shown" : "absent"));
+  EXPECT_EQ(Hex(style & (WS_POPUP | WS_CAPTION)), Hex(WS_POPUP | WS_CAPTION))
+      << "a popup with a caption";
+  EXPECT_EQ(style & WS_SYSMENU, expected.style & WS_SYSMENU) << "close box as the template says";
+
+  // The face the dialog manager made from the template's font. A font handle reads
+  // only in the process that made it: a dialog of keyrill.exe's own is checked by
+  // opening its template here (CheckDialogResource).
+  DWORD owner = 0;
+  GetWindowThreadProcessId(dialog, &owner);
+  if (owner == GetCurrentProcessId()) {
+    const auto font = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
+    LOGFONTA logFont{};
+    EXPECT_TRUE(font != nullptr && GetObjectA(font, sizeof logFont, &logFont) == sizeof logFont)
+        << "the dialog's font is readable";
+    EXPECT_STREQ(logFont.lfFaceName, expected.face) << "font face";
+  }
 
   DialogUnits units;
-  Expect(units.ok(), name + ": a dialog in the test's own process converts dialog units");
+  ASSERT_TRUE(units.ok()) << "a dialog in the test's own process converts dialog units";
+  RECT client{};
+  GetClientRect(dialog, &client);
+  EXPECT_EQ(RectText(client), RectText(units.ToPixels(0, 0, expected.cx, expected.cy)))
+      << "client area";
 
   std::vector<HWND> children;
   for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
        child = GetWindow(child, GW_HWNDNEXT)) {
     children.push_back(child);
   }
-  ExpectEqual(static_cast<long long>(children.size()),
-              static_cast<long long>(expected.controls.size()), name + ": control count");
+  EXPECT_EQ(children.size(), expected.controls.size()) << "control count";
   for (std::size_t i = 0; i < children.size() && i < expected.controls.size(); ++i) {
     const ExpectedControl& want = expected.controls[i];
     HWND child = children[i];
-    const std::string what = name + " control " + std::to_string(i + 1);
-    const std::string windowClass = ClassName(child);
-    Expect(lstrcmpiA(windowClass.c_str(), want.windowClass) == 0,
-           what + ": class " + windowClass + ", want " + want.windowClass);
-    ExpectEqual(GetDlgCtrlID(child) & 0xFFFF, want.id & 0xFFFF, what + ": id");
+    SCOPED_TRACE("control " + std::to_string(i + 1));
+    EXPECT_STRCASEEQ(ClassName(child).c_str(), want.windowClass) << "class";
+    EXPECT_EQ(GetDlgCtrlID(child) & 0xFFFF, want.id & 0xFFFF) << "id";
     if (lstrcmpiA(want.windowClass, "Button") == 0 || lstrcmpiA(want.windowClass, "Static") == 0) {
-      ExpectEqual(WindowText(child), want.text, what + ": text");
+      EXPECT_EQ(WindowText(child), want.text) << "text";
     }
     const auto childStyle = static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE));
     const auto childExStyle = static_cast<DWORD>(GetWindowLongA(child, GWL_EXSTYLE));
-    const DWORD got = StableBits(want.windowClass, childStyle, childExStyle);
-    const DWORD wanted = StableBits(want.windowClass, want.style, 0);
-    Expect(got == wanted, what + ": style " + Hex(got) + ", want " + Hex(wanted));
-    Expect((childExStyle & WS_EX_RIGHT) == (want.exStyle & WS_EX_RIGHT),
-           what + ": right-aligned as the template says");
-    if (units.ok()) {
-      const RECT wantRect = units.ToPixels(want.x, want.y, want.cx, want.cy);
-      const RECT gotRect = RectInParent(child);
-      Expect(SameRect(gotRect, wantRect),
-             what + ": at " + RectText(gotRect) + ", want " + RectText(wantRect));
-    }
+    EXPECT_EQ(Hex(StableBits(want.windowClass, childStyle, childExStyle)),
+              Hex(StableBits(want.windowClass, want.style, 0)))
+        << "style";
+    EXPECT_EQ(childExStyle & WS_EX_RIGHT, want.exStyle & WS_EX_RIGHT)
+        << "right-aligned as the template says";
+    EXPECT_EQ(RectText(RectInParent(child)),
+              RectText(units.ToPixels(want.x, want.y, want.cx, want.cy)))
+        << "position";
   }
 
+  if (placement == Placement::Anywhere) return;
   const RECT box = ScreenRect(dialog);
   if (placement == Placement::OnMainWindow) {
     const RECT main = ScreenRect(mainWindow);
     const LONG x = (main.left + main.right) / 2 - (box.right - box.left) / 2;
     const LONG y = (main.top + main.bottom) / 2 - (box.bottom - box.top) / 2;
-    Expect(box.left == x && box.top == y, name + ": frame at " + RectText(box) +
-                                              ", want its top-left at (" + std::to_string(x) +
-                                              ", " + std::to_string(y) + ")");
+    EXPECT_EQ(box.left, x) << "centred on the main window " << RectText(main) << ", frame at "
+                           << RectText(box);
+    EXPECT_EQ(box.top, y) << "centred on the main window " << RectText(main) << ", frame at "
+                          << RectText(box);
   } else {
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const LONG dx = (box.left + box.right) - (work.left + work.right);
     const LONG dy = (box.top + box.bottom) - (work.top + work.bottom);
-    Expect(std::labs(dx) <= 2 && std::labs(dy) <= 2,
-           name + ": centred in the work area " + RectText(work) + ", frame at " + RectText(box));
+    EXPECT_LE(std::labs(dx), 2) << "centred in the work area " << RectText(work) << ", frame at "
+                                << RectText(box);
+    EXPECT_LE(std::labs(dy), 2) << "centred in the work area " << RectText(work) << ", frame at "
+                                << RectText(box);
   }
+}
+
+void CheckDialogResource(HMODULE module, const ExpectedDialog& expected) {
+  SCOPED_TRACE(std::string("template of ") + expected.caption);
+  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(expected.resourceId), RT_DIALOG);
+  HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
+  const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
+  ASSERT_NE(bytes, nullptr) << "dialog resource present";
+  // The system builds the dialog from the compiled template, hidden, in this process.
+  HWND dialog = CreateDialogIndirectParamA(
+      GetModuleHandleA(nullptr), static_cast<LPCDLGTEMPLATEA>(bytes), nullptr, QuietDialogProc, 0);
+  ASSERT_NE(dialog, nullptr) << "the template makes a dialog";
+  CheckLiveDialog(dialog, expected, Placement::Anywhere, nullptr);
+  DestroyWindow(dialog);
 }
 
 }  // namespace e2e

@@ -1,6 +1,6 @@
 // Holds a dialog that keyrill.exe has open against the documented template: its
-// caption, its controls in order with class, id, text, style and position in
-// pixels, and where it stands on the screen. Test side.
+// caption, font face, client size, its controls in order with class, id, text,
+// style and position in pixels, and where it stands on the screen. Test side.
 #pragma once
 
 #include <windows.h>
@@ -10,13 +10,17 @@
 
 namespace e2e {
 
-enum class Placement { OnMainWindow, InWorkArea };
+enum class Placement { OnMainWindow, InWorkArea, Anywhere };
 
 void CheckLiveDialog(HWND dialog, const ExpectedDialog& expected, Placement placement,
                      HWND mainWindow);
+// The same check of the dialog the system makes, in this process, from the template
+// compiled into the module (keyrill.exe opened as a resource file); here the font's
+// face can be read as well.
+void CheckDialogResource(HMODULE module, const ExpectedDialog& expected);
 
-// A dialog with none but the dialogs' own font ("MS Sans Serif" 8), made in this
-// process, to turn dialog units into pixels exactly as the system does.
+// A dialog with none but the dialogs' own font, made in this process, to turn
+// dialog units into pixels exactly as the system does.
 class DialogUnits {
  public:
   DialogUnits();

@@ -2,11 +2,12 @@
 # Takes the documentation's pictures of keyrill.exe running under Wine on a
 # virtual display: docs/win32-idle.png, docs/win32-run.png, docs/win32-report.png;
 # with a DPI other than 96, on a display scaled to it, docs/win32-<dpi>-*.png.
-# The driver's "poses" case puts the program into each state and waits there.
-#   screenshots.sh [build directory, default build/windows] [dpi, default 96]
+# The driver's "poses" case (scripts/win32_poses.cpp) puts the program into each
+# state and waits there.
+#   scripts/win32-screenshots.sh [build directory, default build/windows] [dpi, default 96]
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../../.." && pwd)
+root=$(cd "$(dirname "$0")/.." && pwd)
+here=$root/tests/e2e/win32
 source "$here/wine_env.sh"
 
 build=$(cd "${1:-$root/build/windows}" && pwd)

@@ -1,6 +1,7 @@
 // Not a check: puts keyrill.exe into the states the documentation shows (idle with
 // a test selected, a run under way, the Report) and waits at each while a
-// screenshot is taken from outside. Test side.
+// screenshot is taken from outside (scripts/win32-screenshots.sh). Test side,
+// built into the Win32 end-to-end driver.
 #include "cases.h"
 #include "expected_resources.h"
 #include "keyrill_process.h"

@@ -1,0 +1,15 @@
+// The main window's identity and place: its class, title, position and size, the
+// same in both programs. Core side, one table, so Win32 and Qt cannot drift.
+// Floor 3, over the core's other floors: for the platform layers and the tests.
+#pragma once
+
+namespace keyrill {
+
+inline constexpr const char* kWindowClass = "CForm";
+inline constexpr const char* kWindowTitle = "Keyrill Beta 0.80";
+inline constexpr int kWindowX = 50;
+inline constexpr int kWindowY = 50;
+inline constexpr int kWindowWidth = 500;
+inline constexpr int kWindowHeight = 500;
+
+}  // namespace keyrill
