@@ -7,8 +7,8 @@
 
 #include "app/dialog_actions.h"
 #include "app/router.h"
-#include "support/code_pages.h"
 #include "run/screen.h"
+#include "support/code_pages.h"
 
 namespace keyrill::fake {
 

@@ -20,11 +20,10 @@ std::string Unequal(const char* what, const std::string& got, const char* expect
 }  // namespace
 
 std::string FiguresMismatch(const ReportTexts& got, const Figures& expected, double maxSeconds) {
-  for (const std::string& wrong :
-       {Unequal("words in test", got.wordsInTest, expected.wordsInTest),
-        Unequal("words typed", got.wordsTyped, expected.wordsTyped),
-        Unequal("characters", got.characters, expected.characters),
-        Unequal("errors", got.errors, expected.errors)}) {
+  for (const std::string& wrong : {Unequal("words in test", got.wordsInTest, expected.wordsInTest),
+                                   Unequal("words typed", got.wordsTyped, expected.wordsTyped),
+                                   Unequal("characters", got.characters, expected.characters),
+                                   Unequal("errors", got.errors, expected.errors)}) {
     if (!wrong.empty()) return wrong;
   }
   if (!IsSixDecimals(got.timeTaken)) return "time taken \"" + got.timeTaken + "\"";

@@ -67,7 +67,8 @@ inline const std::vector<Run>& Runs() {
        // Typed: "the cat", "sat om", "ab     gh", "d", "end": 2+2+2+1+1 words;
        // errors 1 (CR) + 2 + 5 + 3 + 0.
        {"4", "8", "32", "11"}},
-      {"run 2: ended early", {{Action::Keys, "\r"}, {Action::Keys, "the"}, {Action::EndTest, ""}},
+      {"run 2: ended early",
+       {{Action::Keys, "\r"}, {Action::Keys, "the"}, {Action::EndTest, ""}},
        false,
        {}},
       {"run 3: begun from the menu, typed right",

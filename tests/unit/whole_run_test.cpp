@@ -1,13 +1,14 @@
 // The whole-run scenario through the fake host: the keys as character messages, the
 // commands as menu commands, a hand-set clock, and the Report each run must show.
 // Test side.
+#include "support/whole_run.h"
+
 #include <gtest/gtest.h>
 
 #include "app/commands.h"
 #include "app/router.h"
 #include "fakes/fake_window.h"
 #include "support/files.h"
-#include "support/whole_run.h"
 
 namespace keyrill {
 namespace {
