@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "support/code_pages.h"
 #include "library/library_file.h"
+#include "support/code_pages.h"
 
 namespace {
 
