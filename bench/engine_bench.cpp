@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "app/dialog_actions.h"
-#include "fakes/code_pages.h"
+#include "support/code_pages.h"
 #include "program/program.h"
 #include "prose.h"
 #include "results/counters.h"
@@ -130,7 +130,7 @@ class Engine {
   explicit Engine(std::size_t bytes)
       : folder_(std::filesystem::temp_directory_path() /
                 ("keyrill-engine-bench-" + std::to_string(bytes))),
-        program_(surface_, host_, clock_, fake::Cp1252(), (folder_ / "tests.tst").string()) {
+        program_(surface_, host_, clock_, support::Cp1252(), (folder_ / "tests.tst").string()) {
     std::filesystem::create_directories(folder_);
     std::ofstream(folder_ / "tests.tst", std::ios::binary | std::ios::trunc) << MakeLibrary(bytes);
     MeasureLayout(program_, 492, 446);

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "fakes/code_pages.h"
+#include "support/code_pages.h"
 #include "library/library_file.h"
 #include "prose.h"
 #include "results/counters.h"
@@ -80,7 +80,7 @@ void FreeLines(LineList& lines) {
 }
 
 void LoadLibrary(benchmark::State& state, const std::string& path,
-                 const CodePage& codePage = fake::Cp1252()) {
+                 const CodePage& codePage = support::Cp1252()) {
   LoadBuffers buffers;
   LineList lines;
   for (auto _ : state) {
@@ -108,7 +108,7 @@ BENCHMARK(BM_LoadFrenchCp1252)->Unit(benchmark::kMillisecond);
 
 void BM_LoadRussianUtf8(benchmark::State& state) {
   LoadLibrary(state, BenchLibraries::Get().Path(1, Prose::RussianUtf8),
-              fake::WindowsCodePage(1251));
+              support::WindowsCodePage(1251));
 }
 BENCHMARK(BM_LoadRussianUtf8)->Unit(benchmark::kMillisecond);
 
@@ -136,7 +136,7 @@ void BM_StatsRefresh(benchmark::State& state) {
   const std::string& path = BenchLibraries::Get().Path(1);
   LoadBuffers buffers;
   LineList lines;
-  if (LoadTest(path, fake::Cp1252(), kTestName, kLineCapacity, buffers.line.get(),
+  if (LoadTest(path, support::Cp1252(), kTestName, kLineCapacity, buffers.line.get(),
                buffers.carry.get(), lines) != LoadResult::Loaded) {
     state.SkipWithError("load failed");
     return;

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "fakes/code_pages.h"
+#include "support/code_pages.h"
 #include "fuzz_file.h"
 #include "library_model.h"
 #include "run/loader.h"
@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string raw(reinterpret_cast<const char*>(data + 2), size - 2);
   const std::string& path = keyrill::fuzz::WriteLibrary(raw);
   const keyrill::CodePage& codePage =
-      keyrill::fake::WindowsCodePage(keyrill::model::kCodePages[data[0] / 79]);
+      keyrill::support::WindowsCodePage(keyrill::model::kCodePages[data[0] / 79]);
   const std::string view = keyrill::model::LogicalView(raw, codePage);
   const std::vector<keyrill::model::Header> headers = keyrill::model::Headers(view);
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "fakes/code_pages.h"
+#include "support/code_pages.h"
 #include "fuzz_file.h"
 #include "library/library_file.h"
 #include "library_model.h"
@@ -100,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string raw(reinterpret_cast<const char*>(data + 2), size - 2);
   const std::string& path = keyrill::fuzz::WriteLibrary(raw);
   const CodePage& codePage =
-      keyrill::fake::WindowsCodePage(keyrill::model::kCodePages[data[1] >> 6]);
+      keyrill::support::WindowsCodePage(keyrill::model::kCodePages[data[1] >> 6]);
   const std::string view = keyrill::model::LogicalView(raw, codePage);
   const std::size_t chunk = ChunkSize(data[0]);
   CheckPieces(path, codePage, view, chunk, data[1]);

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "fakes/code_pages.h"
 #include "library/library_file.h"
+#include "support/code_pages.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
   const std::string path = argv[1];
   std::remove(path.c_str());  // the library is only ever appended to: start empty
   for (const Sample& sample : kSamples) {
-    if (!keyrill::AppendTest(path, keyrill::fake::Cp1252(), sample.name, sample.text)) {
+    if (!keyrill::AppendTest(path, keyrill::support::Cp1252(), sample.name, sample.text)) {
       std::fprintf(stderr, "could not append \"%s\" to %s\n", sample.name, path.c_str());
       return 1;
     }

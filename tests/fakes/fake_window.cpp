@@ -7,29 +7,10 @@
 
 #include "app/dialog_actions.h"
 #include "app/router.h"
-#include "code_pages.h"
 #include "run/screen.h"
+#include "support/code_pages.h"
 
 namespace keyrill::fake {
-
-TempDir::TempDir() {
-  std::random_device seed;
-  std::mt19937_64 random(seed());
-  const auto base = std::filesystem::temp_directory_path();
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    auto candidate = base / ("keyrill-test-" + std::to_string(random()));
-    if (std::filesystem::create_directory(candidate)) {
-      path_ = std::move(candidate);
-      return;
-    }
-  }
-  throw std::runtime_error("cannot make a temporary folder");
-}
-
-TempDir::~TempDir() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
 
 std::string LibraryRecord(std::string_view name, std::string_view text) {
   std::string record = "\r\n~";

@@ -9,25 +9,13 @@
 #include <utility>
 #include <vector>
 
-#include "code_pages.h"
 #include "program/program.h"
 #include "recording_host.h"
 #include "recording_surface.h"
+#include "support/code_pages.h"
+#include "support/temp_dir.h"
 
 namespace keyrill::fake {
-
-// A new empty folder under the system's temporary folder, removed with its contents.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::filesystem::path& Path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
 
 struct StoredTest {
   std::string name;
@@ -55,7 +43,7 @@ struct WindowSize {
 
 class FakeWindow {
  public:
-  explicit FakeWindow(WindowSize size = {}, const CodePage& codePage = Cp1252());
+  explicit FakeWindow(WindowSize size = {}, const CodePage& codePage = support::Cp1252());
   FakeWindow(const FakeWindow&) = delete;
   FakeWindow& operator=(const FakeWindow&) = delete;
 
@@ -68,7 +56,7 @@ class FakeWindow {
   void ClearLogs();
 
  private:
-  TempDir dir_;  // first: the program's library path lives in it
+  support::TempDir dir_;  // first: the program's library path lives in it
 
  public:
   RecordingSurface surface;

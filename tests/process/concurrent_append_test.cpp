@@ -15,9 +15,10 @@
 #include <vector>
 
 #include "child_process.h"
-#include "fakes/code_pages.h"
+#include "support/code_pages.h"
 #include "library/library_file.h"
-#include "library_files.h"
+#include "support/files.h"
+#include "support/temp_dir.h"
 
 namespace keyrill {
 namespace {
@@ -111,7 +112,7 @@ bool ParseName(const std::string& name, ParsedName& parsed) {
 int RunWriter(const std::string& library, int writer) {
   for (int record = 0; record < kRecordsEach; ++record) {
     const std::string text = MakeText(writer, record);
-    if (!AppendTest(library, fake::Cp1252(), MakeName(writer, record, text), text)) {
+    if (!AppendTest(library, support::Cp1252(), MakeName(writer, record, text), text)) {
       std::fprintf(stderr, "writer %d: append %d failed\n", writer, record);
       return 1;
     }
@@ -129,7 +130,7 @@ int RunLister(const std::string& library, const std::string& stopFile) {
     const bool last = std::filesystem::exists(stopFile);
     std::set<std::string> seen;
     bool wellFormed = true;
-    ListTestNames(library, fake::Cp1252(), [&](const char* name) {
+    ListTestNames(library, support::Cp1252(), [&](const char* name) {
       ParsedName parsed;
       const bool known = ParseName(name, parsed) || std::string(name) == kSeedName;
       if (!known || !seen.insert(name).second) {
@@ -194,7 +195,7 @@ std::vector<Record> ReadRecords(TestFileReader& reader, bool stopAtSecondHeader)
 }
 
 TEST(ConcurrentAppend, FourWritersAndAListerKeepEveryRecordWhole) {
-  files::TempDir dir;
+  support::TempDir dir;
   const std::string library = dir.Library();
   const std::string stopFile = dir.File("stop");
   // The texts do span 1 byte to 64 KiB.
@@ -212,7 +213,7 @@ TEST(ConcurrentAppend, FourWritersAndAListerKeepEveryRecordWhole) {
   EXPECT_LE(longest, 64u * 1024);
 
   ASSERT_TRUE(
-      AppendTest(library, fake::Cp1252(), kSeedName, "the lister starts on a non-empty library"));
+      AppendTest(library, support::Cp1252(), kSeedName, "the lister starts on a non-empty library"));
 
   ASSERT_TRUE(kRolesRegistered);
   ChildProcess lister({"lister", library, stopFile});
@@ -220,7 +221,7 @@ TEST(ConcurrentAppend, FourWritersAndAListerKeepEveryRecordWhole) {
   // However the test ends, the lister is told to stop before it is waited for.
   struct StopOnExit {
     const std::string& file;
-    ~StopOnExit() { files::WriteBytes(file, "stop"); }
+    ~StopOnExit() { support::WriteFile(file, "stop"); }
   } stopOnExit{stopFile};
   std::vector<ChildProcess> writers;
   for (int w = 0; w < kWriters; ++w) {
@@ -228,11 +229,11 @@ TEST(ConcurrentAppend, FourWritersAndAListerKeepEveryRecordWhole) {
     ASSERT_TRUE(writers.back().Started());
   }
   for (int w = 0; w < kWriters; ++w) EXPECT_EQ(writers[w].Wait(), 0) << "writer " << w;
-  files::WriteBytes(stopFile, "stop");
+  support::WriteFile(stopFile, "stop");
   EXPECT_EQ(lister.Wait(), 0) << "lister";
 
   // Every record once, whole, and in its writer's order.
-  TestFileReader reader(library, fake::Cp1252());
+  TestFileReader reader(library, support::Cp1252());
   std::vector<Record> records = ReadRecords(reader, false);
   ASSERT_EQ(records.size(), 1u + kWriters * kRecordsEach);
   EXPECT_EQ(records[0].name, kSeedName);
@@ -252,7 +253,7 @@ TEST(ConcurrentAppend, FourWritersAndAListerKeepEveryRecordWhole) {
 
   // ListTestNames sees the same names in the same order.
   std::vector<std::string> listed;
-  ListTestNames(library, fake::Cp1252(), [&](const char* name) { listed.emplace_back(name); });
+  ListTestNames(library, support::Cp1252(), [&](const char* name) { listed.emplace_back(name); });
   ASSERT_EQ(listed.size(), records.size() + 1);
   for (std::size_t i = 0; i < records.size(); ++i) {
     if (listed[i + 1] != records[i].name) {
@@ -267,7 +268,7 @@ TEST(ConcurrentAppend, FourWritersAndAListerKeepEveryRecordWhole) {
   for (std::size_t i = 0; i < records.size(); i += 97) sample.push_back(i);
   sample.push_back(records.size() - 1);
   for (const std::size_t i : sample) {
-    TestFileReader finder(library, fake::Cp1252());
+    TestFileReader finder(library, support::Cp1252());
     ASSERT_TRUE(FindTest(finder, records[i].name.c_str())) << records[i].name;
     const std::vector<Record> found = ReadRecords(finder, true);
     ASSERT_EQ(found.size(), 1u);

@@ -11,22 +11,23 @@
 #include <string>
 #include <vector>
 
-#include "fakes/code_pages.h"
+#include "support/code_pages.h"
 #include "library/durable_append.h"
 #include "library/library_file.h"
-#include "library_files.h"
+#include "support/files.h"
+#include "support/temp_dir.h"
 
 namespace keyrill {
 namespace {
 
 std::vector<std::string> Names(const std::string& library) {
   std::vector<std::string> names;
-  ListTestNames(library, fake::Cp1252(), [&](const char* name) { names.emplace_back(name); });
+  ListTestNames(library, support::Cp1252(), [&](const char* name) { names.emplace_back(name); });
   return names;
 }
 
 std::string FirstLineOf(const std::string& library, const char* name) {
-  TestFileReader reader(library, fake::Cp1252());
+  TestFileReader reader(library, support::Cp1252());
   if (!FindTest(reader, name)) return "<not found>";
   char piece[256];
   reader.ReadPiece(piece, sizeof piece);
@@ -34,9 +35,9 @@ std::string FirstLineOf(const std::string& library, const char* name) {
 }
 
 TEST(FailedSave, DirectoryNamedLikeTheLibrary) {
-  files::TempDir dir;
+  support::TempDir dir;
   std::filesystem::create_directory(dir.Library());
-  EXPECT_FALSE(AppendTest(dir.Library(), fake::Cp1252(), "T", "text"));
+  EXPECT_FALSE(AppendTest(dir.Library(), support::Cp1252(), "T", "text"));
   EXPECT_TRUE(Names(dir.Library()).empty());
   EXPECT_TRUE(std::filesystem::is_directory(dir.Library()));
 }
@@ -48,11 +49,11 @@ TEST(FailedSave, LibraryLinkedToDevFull) {
   const std::string record = "\r\n~T\r\ntext";
   EXPECT_FALSE(AppendDurably("/dev/full", record.data(), record.size()));
 
-  files::TempDir dir;
+  support::TempDir dir;
   std::filesystem::create_symlink("/dev/full", dir.Library());
-  EXPECT_FALSE(AppendTest(dir.Library(), fake::Cp1252(), "T", "text"));
+  EXPECT_FALSE(AppendTest(dir.Library(), support::Cp1252(), "T", "text"));
   EXPECT_TRUE(Names(dir.Library()).empty());
-  TestFileReader reader(dir.Library(), fake::Cp1252());
+  TestFileReader reader(dir.Library(), support::Cp1252());
   EXPECT_FALSE(FindTest(reader, "T"));
 }
 
@@ -72,10 +73,10 @@ TEST(FailedSave, FileSizeLimit) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    files::TempDir dir;
+    support::TempDir dir;
     const std::string library = dir.Library();
-    ASSERT_TRUE(AppendTest(library, fake::Cp1252(), "One", "first\r\nsecond"));
-    ASSERT_TRUE(AppendTest(library, fake::Cp1252(), "Two", "third"));
+    ASSERT_TRUE(AppendTest(library, support::Cp1252(), "One", "first\r\nsecond"));
+    ASSERT_TRUE(AppendTest(library, support::Cp1252(), "Two", "third"));
     const std::uintmax_t size = std::filesystem::file_size(library);
 
     const pid_t child = fork();
@@ -84,7 +85,7 @@ TEST(FailedSave, FileSizeLimit) {
       std::signal(SIGXFSZ, SIG_IGN);
       const rlimit limit{static_cast<rlim_t>(size + c.room), static_cast<rlim_t>(size + c.room)};
       if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(2);
-      _exit(AppendTest(library, fake::Cp1252(), "Big", std::string(4096, 'b')) ? 1 : 0);
+      _exit(AppendTest(library, support::Cp1252(), "Big", std::string(4096, 'b')) ? 1 : 0);
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);

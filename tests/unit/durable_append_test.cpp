@@ -8,15 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "fakes/code_pages.h"
+#include "support/code_pages.h"
 #include "library/library_file.h"
-#include "library_files.h"
+#include "support/files.h"
+#include "support/temp_dir.h"
 
 namespace keyrill {
 namespace {
 
-using files::ReadBytes;
-using files::TempDir;
+using support::ReadFile;
+using support::TempDir;
 
 TEST(DurableAppend, AShortWriteIsTakenBackAndTold) {
   const std::string record = "\r\n~Third\r\nthe text of the third record";
@@ -34,16 +35,16 @@ TEST(DurableAppend, AShortWriteIsTakenBackAndTold) {
     SCOPED_TRACE(c.what);
     TempDir dir;
     const std::string library = dir.Library();
-    ASSERT_TRUE(AppendTest(library, fake::Cp1252(), "One", "first\nsecond"));
-    ASSERT_TRUE(AppendTest(library, fake::Cp1252(), "Two", "third"));
-    const std::string before = ReadBytes(library);
+    ASSERT_TRUE(AppendTest(library, support::Cp1252(), "One", "first\nsecond"));
+    ASSERT_TRUE(AppendTest(library, support::Cp1252(), "Two", "third"));
+    const std::string before = ReadFile(library);
 
     EXPECT_FALSE(AppendDurably(library, record.data(), record.size(), AppendFault{c.limit}));
-    EXPECT_EQ(ReadBytes(library), before);
+    EXPECT_EQ(ReadFile(library), before);
 
     // The same record, saved again without the fault, follows the earlier ones at once.
     EXPECT_TRUE(AppendDurably(library, record.data(), record.size()));
-    EXPECT_EQ(ReadBytes(library), before + record);
+    EXPECT_EQ(ReadFile(library), before + record);
   }
 }
 
@@ -53,7 +54,7 @@ TEST(DurableAppend, AWholeWriteUnderTheLimitIsStored) {
   EXPECT_TRUE(
       AppendDurably(dir.Library(), record.data(), record.size(), AppendFault{record.size()}));
   EXPECT_TRUE(AppendDurably(dir.Library(), "", 0, AppendFault{0}));
-  EXPECT_EQ(ReadBytes(dir.Library()), record);
+  EXPECT_EQ(ReadFile(dir.Library()), record);
 }
 
 }  // namespace

@@ -10,26 +10,27 @@
 #include <string>
 #include <vector>
 
-#include "fakes/code_pages.h"
-#include "library_files.h"
+#include "support/code_pages.h"
+#include "support/files.h"
+#include "support/temp_dir.h"
 
 namespace keyrill {
 namespace {
 
-using files::ReadBytes;
-using files::TempDir;
-using files::WriteBytes;
+using support::ReadFile;
+using support::TempDir;
+using support::WriteFile;
 
 std::vector<std::string> Names(const std::string& path) {
   std::vector<std::string> names;
-  ListTestNames(path, fake::Cp1252(), [&](const char* name) { names.emplace_back(name); });
+  ListTestNames(path, support::Cp1252(), [&](const char* name) { names.emplace_back(name); });
   return names;
 }
 
 // The logical text of the first test of that name: its lines joined by LF, up to
 // the next header line or the end of the file. nullopt when it is not found.
 std::optional<std::string> TextOf(const std::string& path, const std::string& name) {
-  TestFileReader reader(path, fake::Cp1252());
+  TestFileReader reader(path, support::Cp1252());
   if (!FindTest(reader, name.c_str())) return std::nullopt;
   std::string text;
   std::vector<char> piece(1 << 20);
@@ -49,12 +50,12 @@ const std::string kExampleBytes = "\r\n~Short\r\nhello world\r\r\nsecond line";
 
 TEST(AppendTest, WritesTheExampleRecordExactly) {
   TempDir dir;
-  ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), "Short", kExampleText));
-  EXPECT_EQ(ReadBytes(dir.Library()), kExampleBytes);
-  EXPECT_EQ(ReadBytes(dir.Library()).size(), 35u);
+  ASSERT_TRUE(AppendTest(dir.Library(), support::Cp1252(), "Short", kExampleText));
+  EXPECT_EQ(ReadFile(dir.Library()), kExampleBytes);
+  EXPECT_EQ(ReadFile(dir.Library()).size(), 35u);
 
   // Read back: an empty line, the header, a line ending in CR, a line without.
-  TestFileReader reader(dir.Library(), fake::Cp1252());
+  TestFileReader reader(dir.Library(), support::Cp1252());
   std::vector<std::string> lines;
   char piece[64];
   while (!reader.AtEnd()) {
@@ -87,9 +88,9 @@ TEST(AppendTest, RecordsFollowEachOtherAsTheTextBoxGaveThem) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     TempDir dir;
-    ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), "First", c.text));
-    ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), "Second", "x"));
-    EXPECT_EQ(ReadBytes(dir.Library()), "\r\n~First\r\n" + c.bytes + "\r\n~Second\r\nx");
+    ASSERT_TRUE(AppendTest(dir.Library(), support::Cp1252(), "First", c.text));
+    ASSERT_TRUE(AppendTest(dir.Library(), support::Cp1252(), "Second", "x"));
+    EXPECT_EQ(ReadFile(dir.Library()), "\r\n~First\r\n" + c.bytes + "\r\n~Second\r\nx");
     EXPECT_EQ(TextOf(dir.Library(), "First"), c.readBack);
     EXPECT_EQ(TextOf(dir.Library(), "Second"), "x");
   }
@@ -118,8 +119,8 @@ TEST(AppendTest, NameIsOneLineOfAtMost47Bytes) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     TempDir dir;
-    ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), c.name, "t"));
-    EXPECT_EQ(ReadBytes(dir.Library()), "\r\n~" + c.stored + "\r\nt");
+    ASSERT_TRUE(AppendTest(dir.Library(), support::Cp1252(), c.name, "t"));
+    EXPECT_EQ(ReadFile(dir.Library()), "\r\n~" + c.stored + "\r\nt");
     EXPECT_EQ(Names(dir.Library()), std::vector<std::string>{c.stored});
   }
 }
@@ -133,7 +134,7 @@ TEST(ListTestNames, ListsEveryNameInFileOrder) {
       {k47, "after 47"}, {k46, "after 46"}, {"a b", "spaced"},
   };
   for (const auto& [name, text] : tests)
-    ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), name, text));
+    ASSERT_TRUE(AppendTest(dir.Library(), support::Cp1252(), name, text));
   EXPECT_EQ(Names(dir.Library()), (std::vector<std::string>{"a", "A", "a", "", k47, k46, "a b"}));
 
   // FindTest stops at the first of a name and leaves the reader on its first line.
@@ -199,7 +200,7 @@ TEST(ListTestNames, ReadsHandMadeFiles) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     TempDir dir;
-    WriteBytes(dir.Library(), c.file);
+    WriteFile(dir.Library(), c.file);
     EXPECT_EQ(Names(dir.Library()), c.names);
   }
 }
@@ -208,17 +209,17 @@ TEST(ListTestNames, ReadsHandMadeFiles) {
 // and the file stays as it was.
 TEST(AppendTest, RefusesToWriteBehindAnEndMark) {
   TempDir dir;
-  ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), "A", "a"));
-  const std::string before = ReadBytes(dir.Library()) + "\x1A";
-  WriteBytes(dir.Library(), before);
-  EXPECT_FALSE(AppendTest(dir.Library(), fake::Cp1252(), "B", "b"));
-  EXPECT_EQ(ReadBytes(dir.Library()), before);
+  ASSERT_TRUE(AppendTest(dir.Library(), support::Cp1252(), "A", "a"));
+  const std::string before = ReadFile(dir.Library()) + "\x1A";
+  WriteFile(dir.Library(), before);
+  EXPECT_FALSE(AppendTest(dir.Library(), support::Cp1252(), "B", "b"));
+  EXPECT_EQ(ReadFile(dir.Library()), before);
   EXPECT_EQ(Names(dir.Library()), std::vector<std::string>{"A"});
 
   // The end mark far from the start, past the first 64 KiB.
   TempDir far;
-  WriteBytes(far.Library(), "\r\n~A\r\n" + std::string(200 * 1024, 'a') + "\x1A");
-  EXPECT_FALSE(AppendTest(far.Library(), fake::Cp1252(), "B", "b"));
+  WriteFile(far.Library(), "\r\n~A\r\n" + std::string(200 * 1024, 'a') + "\x1A");
+  EXPECT_FALSE(AppendTest(far.Library(), support::Cp1252(), "B", "b"));
 }
 
 TEST(AppendTest, ReportsAFileThatCannotBeWritten) {
@@ -235,7 +236,7 @@ TEST(AppendTest, ReportsAFileThatCannotBeWritten) {
     SCOPED_TRACE(c.what);
     TempDir dir;
     if (c.makeDirectory) std::filesystem::create_directory(dir.File(c.relative));
-    EXPECT_FALSE(AppendTest(dir.File(c.relative), fake::Cp1252(), "T", "text"));
+    EXPECT_FALSE(AppendTest(dir.File(c.relative), support::Cp1252(), "T", "text"));
     EXPECT_TRUE(Names(dir.File(c.relative)).empty());
   }
 }
@@ -244,11 +245,11 @@ TEST(AppendTest, ReportsAFileThatCannotBeWritten) {
 // harms the records before it.
 TEST(AppendTest, TornLastRecordLeavesEarlierRecordsWhole) {
   TempDir dir;
-  ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), "One", "first text\r\nline two"));
-  ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), "Two", "second"));
-  const std::string whole = ReadBytes(dir.Library());
-  ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), "Three", "third text\r\n\r\nend"));
-  const std::string all = ReadBytes(dir.Library());
+  ASSERT_TRUE(AppendTest(dir.Library(), support::Cp1252(), "One", "first text\r\nline two"));
+  ASSERT_TRUE(AppendTest(dir.Library(), support::Cp1252(), "Two", "second"));
+  const std::string whole = ReadFile(dir.Library());
+  ASSERT_TRUE(AppendTest(dir.Library(), support::Cp1252(), "Three", "third text\r\n\r\nend"));
+  const std::string all = ReadFile(dir.Library());
 
   std::vector<std::string> damaged;
   for (std::size_t cut = whole.size(); cut <= all.size(); ++cut) {
@@ -261,7 +262,7 @@ TEST(AppendTest, TornLastRecordLeavesEarlierRecordsWhole) {
   }
   for (const std::string& file : damaged) {
     SCOPED_TRACE(file.size());
-    WriteBytes(dir.Library(), file);
+    WriteFile(dir.Library(), file);
     const std::vector<std::string> names = Names(dir.Library());
     ASSERT_GE(names.size(), 2u);
     EXPECT_EQ(names[0], "One");

@@ -9,15 +9,16 @@
 #include <string>
 #include <vector>
 
-#include "fakes/code_pages.h"
+#include "support/code_pages.h"
 #include "library/library_file.h"
-#include "library_files.h"
+#include "support/files.h"
+#include "support/temp_dir.h"
 
 namespace keyrill {
 namespace {
 
-using files::TempDir;
-using files::WriteBytes;
+using support::TempDir;
+using support::WriteFile;
 
 struct Loaded {
   LoadResult result;
@@ -32,7 +33,7 @@ Loaded Load(const std::string& library, const char* name, std::int32_t capacity)
   LineList lines;
   Loaded loaded{};
   loaded.result =
-      LoadTest(library, fake::Cp1252(), name, capacity, lineBuffer.get(), carryBuffer.get(), lines);
+      LoadTest(library, support::Cp1252(), name, capacity, lineBuffer.get(), carryBuffer.get(), lines);
   loaded.index = lines.Index();
   if (!lines.Empty()) {
     // Visit in ring order from the sentinel so lines made before a stop are seen too.
@@ -93,10 +94,10 @@ TEST(LoadTest, WrapsAtCapacityTwelve) {
     for (const bool followed : {true, false}) {
       SCOPED_TRACE(std::string(c.what) + (followed ? " (followed)" : " (last)"));
       TempDir dir;
-      ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), "Other", "zz"));
-      ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), "T", c.text));
+      ASSERT_TRUE(AppendTest(dir.Library(), support::Cp1252(), "Other", "zz"));
+      ASSERT_TRUE(AppendTest(dir.Library(), support::Cp1252(), "T", c.text));
       if (followed) {
-        ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), "After", "more text"));
+        ASSERT_TRUE(AppendTest(dir.Library(), support::Cp1252(), "After", "more text"));
       }
       const Loaded got = Load(dir.Library(), "T", 12);
       if (c.expected) {
@@ -114,13 +115,13 @@ TEST(LoadTest, WrapsAtCapacityTwelve) {
 
 TEST(LoadTest, EmptyTextGivesOneEmptyLineOnlyWhenAnotherTestFollows) {
   TempDir dir;
-  ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), "Empty", ""));
+  ASSERT_TRUE(AppendTest(dir.Library(), support::Cp1252(), "Empty", ""));
   Loaded last = Load(dir.Library(), "Empty", 12);
   EXPECT_EQ(last.result, LoadResult::Loaded);
   EXPECT_TRUE(last.lines.empty());
   EXPECT_EQ(last.index, -1);
 
-  ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), "After", "x"));
+  ASSERT_TRUE(AppendTest(dir.Library(), support::Cp1252(), "After", "x"));
   Loaded followed = Load(dir.Library(), "Empty", 12);
   EXPECT_EQ(followed.result, LoadResult::Loaded);
   EXPECT_EQ(Show(followed.lines), Show(Lines{""}));
@@ -143,7 +144,7 @@ TEST(LoadTest, HandMadeFileWithPlainLineEnds) {
   for (const auto& c : cases) {
     SCOPED_TRACE(Show(Lines{c.file}));
     TempDir dir;
-    WriteBytes(dir.Library(), c.file);
+    WriteFile(dir.Library(), c.file);
     const Loaded got = Load(dir.Library(), "T", 12);
     EXPECT_EQ(got.result, LoadResult::Loaded);
     EXPECT_EQ(Show(got.lines), Show(c.expected));
@@ -152,9 +153,9 @@ TEST(LoadTest, HandMadeFileWithPlainLineEnds) {
 
 TEST(LoadTest, WorkedExampleAtCapacityThirtySix) {
   TempDir dir;
-  ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), "Fox",
+  ASSERT_TRUE(AppendTest(dir.Library(), support::Cp1252(), "Fox",
                          "The quick brown fox jumps over the lazy dog.\r\nSecond line here."));
-  ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), "Next", "x"));
+  ASSERT_TRUE(AppendTest(dir.Library(), support::Cp1252(), "Next", "x"));
   const Loaded got = Load(dir.Library(), "Fox", 36);
   EXPECT_EQ(got.result, LoadResult::Loaded);
   EXPECT_EQ(Show(got.lines),
@@ -163,7 +164,7 @@ TEST(LoadTest, WorkedExampleAtCapacityThirtySix) {
 
 TEST(LoadTest, NameNotInLibraryLeavesTheListEmpty) {
   TempDir dir;
-  ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), "Here", "text"));
+  ASSERT_TRUE(AppendTest(dir.Library(), support::Cp1252(), "Here", "text"));
   for (const char* name : {"here", "Her", "", "Missing"}) {
     SCOPED_TRACE(name);
     const Loaded got = Load(dir.Library(), name, 12);
@@ -172,7 +173,7 @@ TEST(LoadTest, NameNotInLibraryLeavesTheListEmpty) {
     EXPECT_EQ(got.index, -1);
   }
   // An empty name finds a test whose name is empty.
-  ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), "", "nameless"));
+  ASSERT_TRUE(AppendTest(dir.Library(), support::Cp1252(), "", "nameless"));
   const Loaded nameless = Load(dir.Library(), "", 12);
   EXPECT_EQ(nameless.result, LoadResult::Loaded);
   EXPECT_EQ(Show(nameless.lines), Show(Lines{"nameless"}));
@@ -200,7 +201,7 @@ TEST(LoadTest, CapacityTwoHoldsOneCharacterALine) {
   for (const auto& c : cases) {
     SCOPED_TRACE(Show(Lines{c.text}));
     TempDir dir;
-    ASSERT_TRUE(AppendTest(dir.Library(), fake::Cp1252(), "T", c.text));
+    ASSERT_TRUE(AppendTest(dir.Library(), support::Cp1252(), "T", c.text));
     const Loaded got = Load(dir.Library(), "T", 2);
     if (c.expected) {
       EXPECT_EQ(Show(got.lines), Show(*c.expected));

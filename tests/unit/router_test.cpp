@@ -5,13 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/commands.h"
 #include "app/dialog_actions.h"
 #include "fakes/fake_window.h"
+#include "support/files.h"
 
 namespace keyrill {
 namespace {
@@ -180,11 +180,6 @@ TEST(Router, DialogsDuringARunLeaveItRunning) {
   EXPECT_EQ(std::string(window.program.SelectedTest.data()), "other");
 }
 
-std::string ReadFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 TEST(DialogActions, ChoosingANameStoresAtMost47CharactersAndRedrawsOnlyForSelect) {
   const std::string long60(60, 'n');
   struct Case {
@@ -232,7 +227,7 @@ TEST(DialogActions, SavingAppendsARecordAndListingReadsTheNamesInFileOrder) {
   EXPECT_EQ(window.surface.Row(12, 12, 32), "Press enter to begin the test...");
   EXPECT_EQ(window.surface.Row(12, 36, 7), "before ");
 
-  EXPECT_EQ(ReadFile(window.LibraryFile()),
+  EXPECT_EQ(support::ReadFile(window.LibraryFile()),
             "\r\n~b\r\nx"
             "\r\n~a\r\none\r\r\ntwo"
             "\r\n~" +

@@ -8,21 +8,22 @@
 #include <string>
 #include <vector>
 
-#include "fakes/code_pages.h"
-#include "library_files.h"
+#include "support/code_pages.h"
+#include "support/files.h"
+#include "support/temp_dir.h"
 
 namespace keyrill {
 namespace {
 
-using files::ReadBytes;
-using files::TempDir;
-using files::WriteBytes;
+using support::ReadFile;
+using support::TempDir;
+using support::WriteFile;
 
 // Everything the reader yields, with each LF it consumed shown as '\n'; a piece
 // capacity larger than any line, so every piece ends at an LF or the end.
 std::string LogicalView(const std::string& path,
                         std::size_t chunkSize = TestFileReader::kDefaultChunk) {
-  TestFileReader reader(path, fake::Cp1252(), chunkSize);
+  TestFileReader reader(path, support::Cp1252(), chunkSize);
   std::string view;
   std::vector<char> piece(1 << 20);
   while (!reader.AtEnd()) {
@@ -58,7 +59,7 @@ TEST(TestFileReader, TranslatesTheRawBytes) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     TempDir dir;
-    WriteBytes(dir.Library(), c.raw);
+    WriteFile(dir.Library(), c.raw);
     // Small chunks put a chunk boundary between every pair of bytes.
     for (const std::size_t chunk :
          {TestFileReader::kDefaultChunk, std::size_t{1}, std::size_t{2}, std::size_t{3}}) {
@@ -105,8 +106,8 @@ TEST(TestFileReader, PieceSemantics) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     TempDir dir;
-    WriteBytes(dir.Library(), c.raw);
-    TestFileReader reader(dir.Library(), fake::Cp1252());
+    WriteFile(dir.Library(), c.raw);
+    TestFileReader reader(dir.Library(), support::Cp1252());
     for (std::size_t i = 0; i < c.reads.size(); ++i) {
       SCOPED_TRACE(i);
       std::vector<char> buffer(static_cast<std::size_t>(c.reads[i].capacity), '#');
@@ -136,14 +137,14 @@ TEST(TestFileReader, ChunkBoundariesChangeNothing) {
     SCOPED_TRACE(c.what);
     TempDir dir;
     const std::string lead(kChunk - 1, 'x');
-    WriteBytes(dir.Library(), lead + c.tail);
+    WriteFile(dir.Library(), lead + c.tail);
     EXPECT_EQ(LogicalView(dir.Library()), lead + c.logical);
   }
 }
 
 TEST(TestFileReader, MissingFileIsCreatedEmptyAndReadsAsEnded) {
   TempDir dir;
-  TestFileReader reader(dir.Library(), fake::Cp1252());
+  TestFileReader reader(dir.Library(), support::Cp1252());
   char piece[8] = "#######";
   reader.ReadPiece(piece, 8);
   EXPECT_STREQ(piece, "");
@@ -153,9 +154,9 @@ TEST(TestFileReader, MissingFileIsCreatedEmptyAndReadsAsEnded) {
 
 TEST(TestFileReader, ExistingFileIsNeverTruncated) {
   TempDir dir;
-  WriteBytes(dir.Library(), "keep\r\nme");
-  { TestFileReader reader(dir.Library(), fake::Cp1252()); }
-  EXPECT_EQ(ReadBytes(dir.Library()), "keep\r\nme");
+  WriteFile(dir.Library(), "keep\r\nme");
+  { TestFileReader reader(dir.Library(), support::Cp1252()); }
+  EXPECT_EQ(ReadFile(dir.Library()), "keep\r\nme");
 }
 
 // A library that cannot be read ends every scan at once instead of never.
@@ -173,7 +174,7 @@ TEST(TestFileReader, UnreadableLibraryReadsAsEnded) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    TestFileReader reader(c.path, fake::Cp1252());
+    TestFileReader reader(c.path, support::Cp1252());
     char piece[8];
     reader.ReadPiece(piece, 8);
     EXPECT_STREQ(piece, "");

@@ -8,20 +8,21 @@
 #include <string>
 #include <vector>
 
-#include "fakes/code_pages.h"
+#include "support/code_pages.h"
 #include "fakes/fake_window.h"
 #include "library/library_file.h"
-#include "library_files.h"
+#include "support/files.h"
+#include "support/temp_dir.h"
 #include "program/code_page.h"
 
 namespace keyrill {
 namespace {
 
-using fake::ToCodePage;
-using fake::WindowsCodePage;
-using files::ReadBytes;
-using files::TempDir;
-using files::WriteBytes;
+using support::ToCodePage;
+using support::WindowsCodePage;
+using support::ReadFile;
+using support::TempDir;
+using support::WriteFile;
 
 const std::string kBom = "\xEF\xBB\xBF";
 
@@ -111,7 +112,7 @@ TEST(Utf8Library, TheReaderDecodesByTheFilesEncoding) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     TempDir dir;
-    WriteBytes(dir.Library(), c.raw);
+    WriteFile(dir.Library(), c.raw);
     for (const std::size_t chunk :
          {TestFileReader::kDefaultChunk, std::size_t{1}, std::size_t{2}, std::size_t{3}}) {
       EXPECT_EQ(LogicalView(dir.Library(), WindowsCodePage(c.codePage), chunk), c.logical)
@@ -141,9 +142,9 @@ TEST(Utf8Library, TheWholeFileDecides) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     TempDir dir;
-    WriteBytes(dir.Library(), c.raw);
+    WriteFile(dir.Library(), c.raw);
     for (const std::size_t chunk : {TestFileReader::kDefaultChunk, std::size_t{4096}}) {
-      EXPECT_EQ(LogicalView(dir.Library(), fake::Cp1252(), chunk), c.logical);
+      EXPECT_EQ(LogicalView(dir.Library(), support::Cp1252(), chunk), c.logical);
     }
   }
 }
@@ -236,7 +237,7 @@ TEST(Utf8Library, SevenLanguagesListWrapAndType) {
     std::vector<std::string> expectedLines;
     {
       fake::FakeWindow window({}, codePage);
-      WriteBytes(window.LibraryFile().string(),
+      WriteFile(window.LibraryFile().string(),
                  "~" + name + "\r\n" + withLineEnds(text, "\r\n") + "\r\n~After\r\nx");
       window.Select(name);
       window.Type("\r");
@@ -250,7 +251,7 @@ TEST(Utf8Library, SevenLanguagesListWrapAndType) {
       fake::FakeWindow window({}, codePage);
       const std::string path = window.LibraryFile().string();
       const std::string end = saving.lineEnd;
-      WriteBytes(path, (saving.mark ? kBom : "") + "~" + language.name + end +
+      WriteFile(path, (saving.mark ? kBom : "") + "~" + language.name + end +
                            withLineEnds(language.text, end) + end + "~After" + end + "x" + end);
 
       EXPECT_EQ(Names(path, codePage), (std::vector<std::string>{name, "After"}));
@@ -283,7 +284,7 @@ TEST(Utf8Library, ANameIsCutAtFortySevenCharactersNotBytes) {
   TempDir dir;
   std::string longName;
   for (int i = 0; i < 50; ++i) longName += "\xD0\xB6";  // 50 times Cyrillic zhe
-  WriteBytes(dir.Library(), "~" + longName + "\n" + "text\n~Next\nx");
+  WriteFile(dir.Library(), "~" + longName + "\n" + "text\n~Next\nx");
   EXPECT_EQ(Names(dir.Library(), WindowsCodePage(1251)),
             (std::vector<std::string>{std::string(47, '\xE6'), "Next"}));
 }
@@ -319,10 +320,10 @@ TEST(Utf8Library, AnAppendKeepsTheFilesEncoding) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     TempDir dir;
-    if (c.before) WriteBytes(dir.Library(), *c.before);
+    if (c.before) WriteFile(dir.Library(), *c.before);
     const CodePage& codePage = WindowsCodePage(c.codePage);
     ASSERT_TRUE(AppendTest(dir.Library(), codePage, c.name, c.text));
-    EXPECT_EQ(ReadBytes(dir.Library()), c.before.value_or("") + c.appended);
+    EXPECT_EQ(ReadFile(dir.Library()), c.before.value_or("") + c.appended);
     // And it reads back as the very bytes that were saved.
     const std::vector<std::string> names = Names(dir.Library(), codePage);
     ASSERT_FALSE(names.empty());

@@ -2,8 +2,6 @@
 #include "e2e_support.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QListWidget>
 #include <QTest>
 #include <QTimer>
@@ -14,26 +12,8 @@
 
 namespace keyrill::qt::test {
 
-WorkDir::WorkDir(bool withSample) : previous_(QDir::currentPath()) {
-  QDir::setCurrent(dir_.path());
-  if (withSample)
-    QFile::copy(QStringLiteral(KEYRILL_SAMPLE_LIBRARY), dir_.filePath(QStringLiteral("tests.tst")));
-}
-
-WorkDir::~WorkDir() {
-  QDir::setCurrent(previous_);
-}
-
-std::string ReadFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return "<unreadable>";
-  return file.readAll().toStdString();
-}
-
-void WriteFile(const QString& path, const std::string& bytes) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
-  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+WorkDir::WorkDir(bool withSample) {
+  if (withSample) std::filesystem::copy_file(KEYRILL_SAMPLE_LIBRARY, Library());
 }
 
 QDialog* FindDialog(const QString& objectName) {

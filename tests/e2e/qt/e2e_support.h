@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
-#include <QTemporaryDir>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -15,6 +15,8 @@
 
 #include "program/program.h"
 #include "qt/main_window.h"
+#include "support/files.h"
+#include "support/temp_dir.h"
 
 namespace keyrill::qt::test {
 
@@ -23,18 +25,14 @@ namespace keyrill::qt::test {
 class WorkDir {
  public:
   explicit WorkDir(bool withSample);
-  ~WorkDir();
-  WorkDir(const WorkDir&) = delete;
-  WorkDir& operator=(const WorkDir&) = delete;
-  QString Path(const QString& name) const { return dir_.filePath(name); }
+  QString Path(const QString& name) const {
+    return QString::fromStdString(work_.Dir().File(name.toStdString()));
+  }
+  std::filesystem::path Library() const { return work_.Dir().Library(); }
 
  private:
-  QTemporaryDir dir_;
-  QString previous_;
+  support::WorkingDir work_;
 };
-
-std::string ReadFile(const QString& path);
-void WriteFile(const QString& path, const std::string& bytes);
 
 // The visible top-level dialog of that object name, or null.
 QDialog* FindDialog(const QString& objectName);

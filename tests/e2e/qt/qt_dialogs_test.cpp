@@ -81,7 +81,7 @@ class QtDialogsTest : public QObject {
     const std::string library =
         "\r\n~beta\r\nb\r\n~Alpha\r\nA\r\n~gamma\r\ng\r\n~alpha\r\na\r\n~beta\r\nb2\r\n~\r\ne\r\n~"
         "Zulu\r\nz";
-    WriteFile(dir.Path(QStringLiteral("tests.tst")), library);
+    support::WriteFile(dir.Library(), library);
     MainWindow window;
     QVERIFY(OpenWindow(window));
     Program& program = window.program();
@@ -192,7 +192,7 @@ class QtDialogsTest : public QObject {
     QVERIFY(placed);
     QVERIFY(nameFocused);
     QVERIFY(FindDialog(QStringLiteral("AddTest")) == nullptr);
-    const std::string bytes = ReadFile(dir.Path(QStringLiteral("tests.tst")));
+    const std::string bytes = support::ReadFile(dir.Library());
     QCOMPARE(bytes.size(), std::size_t{35});
     QCOMPARE(bytes, kExample);
   }
@@ -272,7 +272,7 @@ class QtDialogsTest : public QObject {
       if (c == '\n') stored.push_back('\r');
       stored.push_back(c);
     }
-    QCOMPARE(ReadFile(dir.Path(QStringLiteral("tests.tst"))), "\r\n~\r\n" + stored);
+    QCOMPARE(support::ReadFile(dir.Library()), "\r\n~\r\n" + stored);
   }
 
   // A pasted text can carry U+0000; the library never gets a zero byte.
@@ -298,7 +298,7 @@ class QtDialogsTest : public QObject {
     PressAccelerator(window, 'A');
     QVERIFY(*opened);
     QCOMPARE(shown, QStringLiteral("ab\nc"));
-    QCOMPARE(QByteArray::fromStdString(ReadFile(dir.Path(QStringLiteral("tests.tst")))),
+    QCOMPARE(QByteArray::fromStdString(support::ReadFile(dir.Library())),
              QByteArray("\r\n~Nul\r\nab\r\r\nc"));
   }
 
@@ -306,10 +306,10 @@ class QtDialogsTest : public QObject {
   // accented names among their letters, case ignored, equal names in file order.
   void listsSortByTheLocale() {
     WorkDir dir(false);
-    WriteFile(dir.Path(QStringLiteral("tests.tst")),
-              "\r\n~Zulu\r\nz\r\n~\xC9"
-              "cole\r\ne\r\n~apple\r\na\r\n~Eagle\r\ne\r\n"
-              "~\xD6l\r\no\r\n~eagle\r\ne");
+    support::WriteFile(dir.Library(),
+                       "\r\n~Zulu\r\nz\r\n~\xC9"
+                       "cole\r\ne\r\n~apple\r\na\r\n~Eagle\r\ne\r\n"
+                       "~\xD6l\r\no\r\n~eagle\r\ne");
     const QString ecole = QString::fromUtf8("\u00C9cole");
     const QString ol = QString::fromUtf8("\u00D6l");
     struct Case {
@@ -355,7 +355,7 @@ class QtDialogsTest : public QObject {
 
   void editTestFillsTheNameAndAppends() {
     WorkDir dir(true);
-    const std::string original = ReadFile(dir.Path(QStringLiteral("tests.tst")));
+    const std::string original = support::ReadFile(dir.Library());
     MainWindow window;
     QVERIFY(OpenWindow(window));
     bool placed = false;
@@ -400,7 +400,7 @@ class QtDialogsTest : public QObject {
     QVERIFY(idleUntouched);  // Edit Test's double-click does not redraw the idle rows
     QVERIFY(stillOpen);
     QVERIFY(FindDialog(QStringLiteral("EditTest")) == nullptr);
-    QCOMPARE(ReadFile(dir.Path(QStringLiteral("tests.tst"))), original + "\r\n~Warm-up\r\nagain");
+    QCOMPARE(support::ReadFile(dir.Library()), original + "\r\n~Warm-up\r\nagain");
 
     // Enter as soon as it opens runs Update with both boxes empty.
     auto empty = std::make_shared<bool>(false);
@@ -409,13 +409,12 @@ class QtDialogsTest : public QObject {
         [](QDialog& dialog) { QTest::keyClick(dialog.focusWidget(), Qt::Key_Return); }, empty);
     PressAccelerator(window, 'E');
     QVERIFY(*empty);
-    QCOMPARE(ReadFile(dir.Path(QStringLiteral("tests.tst"))),
-             original + "\r\n~Warm-up\r\nagain" + "\r\n~\r\n");
+    QCOMPARE(support::ReadFile(dir.Library()), original + "\r\n~Warm-up\r\nagain" + "\r\n~\r\n");
   }
 
   void leavingWritesNothing() {
     WorkDir dir(true);
-    const std::string original = ReadFile(dir.Path(QStringLiteral("tests.tst")));
+    const std::string original = support::ReadFile(dir.Library());
     MainWindow window;
     QVERIFY(OpenWindow(window));
     struct Way {
@@ -447,7 +446,7 @@ class QtDialogsTest : public QObject {
       QVERIFY2(*opened, way.dialog);
       QVERIFY(FindDialog(QString::fromLatin1(way.dialog)) == nullptr);
     }
-    QCOMPARE(ReadFile(dir.Path(QStringLiteral("tests.tst"))), original);
+    QCOMPARE(support::ReadFile(dir.Library()), original);
   }
 
   void failedSaveKeepsTheDialogOpen() {
@@ -462,7 +461,9 @@ class QtDialogsTest : public QObject {
         {"a link to /dev/full",
          [](const QString& path) { QFile::link(QStringLiteral("/dev/full"), path); }, generic},
         {"an end mark left by an old editor",
-         [](const QString& path) { WriteFile(path, "\r\n~Old\r\ntext\x1A"); },
+         [](const QString& path) {
+           support::WriteFile(path.toStdString(), "\r\n~Old\r\ntext\x1A");
+         },
          QStringLiteral("Add Test | The test was not saved because tests.tst contains an "
                         "end-of-file mark (byte 0x1A) that would hide it; remove that mark "
                         "with a text editor and save again.")},

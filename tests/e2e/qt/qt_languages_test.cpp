@@ -77,8 +77,8 @@ class QtLanguagesTest : public QObject {
     const Language& language = *Current();
     WorkDir dir(false);
     const std::string text = std::string(language.text) + language.made;
-    WriteFile(dir.Path(QStringLiteral("tests.tst")),
-              "~" + std::string(language.name) + "\n" + text + "\n~After\nx\n");
+    support::WriteFile(dir.Library(),
+                       "~" + std::string(language.name) + "\n" + text + "\n~After\nx\n");
 
     MainWindow window;
     QVERIFY(OpenWindow(window));
@@ -136,7 +136,7 @@ class QtLanguagesTest : public QObject {
     for (const Library& library : libraries) {
       WorkDir dir(false);
       const QString path = dir.Path(QStringLiteral("tests.tst"));
-      WriteFile(path, library.before);
+      support::WriteFile(path.toStdString(), library.before);
       MainWindow window;
       QVERIFY(OpenWindow(window));
       auto opened = std::make_shared<bool>(false);
@@ -157,7 +157,7 @@ class QtLanguagesTest : public QObject {
       PressAccelerator(window, 'A');
       QVERIFY(*opened);
       QTRY_VERIFY_WITH_TIMEOUT(FindDialog(QStringLiteral("AddTest")) == nullptr, 60000);
-      const std::string after = ReadFile(path);
+      const std::string after = support::ReadFile(path.toStdString());
       QVERIFY2(after == library.before + library.appended, library.what);
     }
   }

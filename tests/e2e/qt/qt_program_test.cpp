@@ -5,6 +5,7 @@
 // Test side (Qt, offscreen).
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +25,7 @@
 #include "e2e_support.h"
 #include "qt/back_buffer_view.h"
 #include "qt/image_surface.h"
+#include "support/whole_run.h"
 
 using namespace keyrill;
 using namespace keyrill::qt;
@@ -325,9 +327,73 @@ class QtProgramTest : public QObject {
     QVERIFY(ShowsText(image, Font::Text, 12, ch + 12, "Home Row"));
   }
 
+  // The scenario every driver plays, through Qt's key events and accelerators.
+  void sharedWholeRun() {
+    namespace scenario = support::whole_run;
+    WorkDir dir(false);
+    QVERIFY(support::WriteFile(dir.Library(), scenario::kLibrary));
+    MainWindow window;
+    QVERIFY(OpenWindow(window));
+    QVERIFY(SelectThroughDialog(window, QString::fromLatin1(scenario::kTest)));
+    for (const scenario::Run& run : scenario::Runs()) {
+      QElapsedTimer took;
+      took.start();
+      qint64 paused = 0;
+      QElapsedTimer pausing;
+      ReportTexts shown;
+      auto opened = std::make_shared<bool>(false);
+      if (run.reported) {
+        WhenDialogOpens(
+            QStringLiteral("Report"),
+            [&](QDialog& report) {
+              const auto text = [&report](const char* name) {
+                auto* field = report.findChild<QLineEdit*>(QString::fromLatin1(name));
+                return field != nullptr ? field->text().toStdString() : std::string("?");
+              };
+              shown = {text("IDC_WPM"),        text("IDC_WORDS_IN_TEST"), text("IDC_WORDS_TYPED"),
+                       text("IDC_TIME_TAKEN"), text("IDC_CHARACTERS"),    text("IDC_ERRORS")};
+              report.findChild<QPushButton*>(QStringLiteral("IDC_REPORT_OK"))->click();
+            },
+            opened, 10000);
+      }
+      for (const scenario::Step& step : run.steps) {
+        switch (step.action) {
+          case scenario::Action::Keys:
+            // A person's pace: the clock must see the run take time.
+            QTest::qWait(100);
+            TypeText(window, step.keys);  // the last key returns once the Report has closed
+            break;
+          case scenario::Action::BeginTest:
+            PressAccelerator(window, 'B');
+            break;
+          case scenario::Action::PauseTest:
+            PressAccelerator(window, 'P');
+            if (!pausing.isValid()) {
+              pausing.start();
+              QTest::qWait(1200);
+            } else {
+              paused += pausing.elapsed();
+              pausing.invalidate();
+            }
+            break;
+          case scenario::Action::EndTest:
+            PressAccelerator(window, 'X');
+            break;
+        }
+      }
+      QVERIFY2(!window.program().TestRunning, run.name);
+      QCOMPARE(*opened, run.reported);
+      if (!run.reported) continue;
+      const double bound = static_cast<double>(took.elapsed() - paused) / 1000.0 + 0.05;
+      const std::string wrong = scenario::FiguresMismatch(shown, run.figures, bound);
+      QVERIFY2(wrong.empty(), (std::string(run.name) + ": " + wrong).c_str());
+    }
+    QCOMPARE(support::ReadFile(dir.Library()), std::string(scenario::kLibrary));
+  }
+
   void charactersFromTextAndInputMethods() {
     WorkDir dir(false);
-    WriteFile(dir.Path(QStringLiteral("tests.tst")), "\r\n~Accents\r\nabcdefghijklmnop");
+    support::WriteFile(dir.Library(), "\r\n~Accents\r\nabcdefghijklmnop");
     MainWindow window;
     QVERIFY(OpenWindow(window));
     Program& program = window.program();
@@ -353,7 +419,7 @@ class QtProgramTest : public QObject {
   // open must not reach the finished run, nor open a second Report over it.
   void noCharacterReachesTheRunWhileTheReportIsOpen() {
     WorkDir dir(false);
-    WriteFile(dir.Path(QStringLiteral("tests.tst")), "\r\n~Two\r\nab\r\n~Next\r\nx");
+    support::WriteFile(dir.Library(), "\r\n~Two\r\nab\r\n~Next\r\nx");
     MainWindow window;
     QVERIFY(OpenWindow(window));
     Program& program = window.program();
@@ -487,8 +553,7 @@ class QtProgramTest : public QObject {
 
   void wordTooLargeEndsTheProgram() {
     WorkDir dir(false);
-    WriteFile(dir.Path(QStringLiteral("tests.tst")),
-              "\r\n~Long\r\nshort " + std::string(60, 'w') + " words");
+    support::WriteFile(dir.Library(), "\r\n~Long\r\nshort " + std::string(60, 'w') + " words");
     QProcess child;
     child.setWorkingDirectory(QDir::currentPath());
     child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--fatal-child")});

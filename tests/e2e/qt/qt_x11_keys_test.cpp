@@ -56,8 +56,8 @@ class QtX11KeysTest : public QObject {
 
   void keysArriveOnceAndInOrder() {
     WorkDir dir(false);
-    WriteFile(dir.Path(QStringLiteral("tests.tst")),
-              "~Keys\nThe quick \xE9 q caf\xE9 au lait and a lot more besides\n");
+    support::WriteFile(dir.Library(),
+                       "~Keys\nThe quick \xE9 q caf\xE9 au lait and a lot more besides\n");
     MainWindow window;
     QVERIFY(OpenWindow(window));
     QVERIFY(SelectThroughDialog(window, QStringLiteral("Keys")));

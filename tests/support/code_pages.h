@@ -8,7 +8,7 @@
 
 #include "program/code_page.h"
 
-namespace keyrill::fake {
+namespace keyrill::support {
 
 // Windows code page number (1250, 1251, 1252, 1253, 1254, 1257, ...), made once.
 // Throws when the system has no converter for it.
@@ -23,4 +23,4 @@ inline const CodePage& Cp1252() {
   return WindowsCodePage(1252);
 }
 
-}  // namespace keyrill::fake
+}  // namespace keyrill::support

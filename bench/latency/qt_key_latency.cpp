@@ -3,7 +3,8 @@
 // (an event filter) to the end of the paint that shows its character (the view's
 // paint observer), and the cells each key repaints are counted. Prints median and
 // 99th percentile for a 1 MiB test and for a small one. A tool, not a ctest.
-// Test side (Qt): runs on whatever platform QT_QPA_PLATFORM names (offscreen, xcb).
+// A measurement beside the benchmarks (Qt): runs on whatever platform QT_QPA_PLATFORM
+// names (offscreen, xcb).
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>

@@ -1,5 +1,5 @@
 // Code-page tables from the system's converter, cached per number. Test side.
-#include "code_pages.h"
+#include "support/code_pages.h"
 
 #include <array>
 #include <map>
@@ -14,7 +14,7 @@
 #include <iconv.h>
 #endif
 
-namespace keyrill::fake {
+namespace keyrill::support {
 namespace {
 
 #ifdef _WIN32
@@ -25,7 +25,10 @@ std::array<char32_t, 256> Characters(int number) {
     wchar_t out[2] = {};
     const int got = MultiByteToWideChar(static_cast<UINT>(number), 0, &in, 1, out, 2);
     if (got == 0) throw std::runtime_error("no converter for code page " + std::to_string(number));
-    characters[byte] = got == 1 ? out[0] : CodePage::Undefined(static_cast<unsigned char>(byte));
+    // As the program's own table: a lone surrogate is no character of its own.
+    characters[byte] = got == 1 && (out[0] < 0xD800 || out[0] > 0xDFFF)
+                           ? static_cast<char32_t>(out[0])
+                           : CodePage::Undefined(static_cast<unsigned char>(byte));
   }
   return characters;
 }
@@ -105,4 +108,4 @@ const CodePage& WindowsCodePage(int number) {
   return *slot;
 }
 
-}  // namespace keyrill::fake
+}  // namespace keyrill::support
