@@ -136,7 +136,8 @@ int main(int argc, char** argv) {
   const Script script = TypeProse(text, options, size);
   std::vector<int> sent;
   for (const Key& key : script.keys) sent.push_back(key.code);
-  WriteFile(dir.Path(QStringLiteral("tests.tst")), fake::LibraryRecord(script.name, script.text));
+  if (!support::WriteFile(dir.Library(), fake::LibraryRecord(script.name, script.text)))
+    Fail("cannot write the scratch library");
   std::printf("fidelity: a client of %d x %d, cells of %d x %d, %d to a line\n", layout.ClientWidth,
               layout.ClientHeight, layout.CharWidth, layout.CharHeight, layout.LineCapacity);
 
