@@ -3,6 +3,7 @@
 # and 2, several seeds, longer key lists, each pace and pointer. After the native
 # build. Prints one line a run and the count of exact runs.
 #   bash scripts/fidelity-soak.sh [--rounds N] [--keys N] [--desktops "openbox xfwm4 ..."]
+#                                 [--harness PATH]   (another build's keyrill_fidelity)
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 harness=$root/build/native/tests/fidelity/keyrill_fidelity
@@ -12,7 +13,8 @@ while [ $# -gt 0 ]; do
     --rounds) rounds=$2; shift 2 ;;
     --keys) keys=$2; shift 2 ;;
     --desktops) desktops=$2; shift 2 ;;
-    *) echo "usage: $0 [--rounds N] [--keys N] [--desktops LIST]" >&2; exit 2 ;;
+    --harness) harness=$2; shift 2 ;;
+    *) echo "usage: $0 [--rounds N] [--keys N] [--desktops LIST] [--harness PATH]" >&2; exit 2 ;;
   esac
 done
 [ -x "$harness" ] || { echo "build first: cmake --preset native && cmake --build --preset native" >&2; exit 2; }

@@ -11,6 +11,7 @@
 #include "support/code_pages.h"
 #include "support/files.h"
 #include "support/temp_dir.h"
+#include "unit/reader_view.h"
 
 namespace keyrill {
 namespace {
@@ -18,21 +19,6 @@ namespace {
 using support::ReadFile;
 using support::TempDir;
 using support::WriteFile;
-
-// Everything the reader yields, with each LF it consumed shown as '\n'; a piece
-// capacity larger than any line, so every piece ends at an LF or the end.
-std::string LogicalView(const std::string& path,
-                        std::size_t chunkSize = TestFileReader::kDefaultChunk) {
-  TestFileReader reader(path, support::Cp1252(), chunkSize);
-  std::string view;
-  std::vector<char> piece(1 << 20);
-  while (!reader.AtEnd()) {
-    reader.ReadPiece(piece.data(), static_cast<std::int32_t>(piece.size()));
-    view += piece.data();
-    if (!reader.AtEnd()) view += '\n';
-  }
-  return view;
-}
 
 TEST(TestFileReader, TranslatesTheRawBytes) {
   struct Case {
@@ -63,7 +49,8 @@ TEST(TestFileReader, TranslatesTheRawBytes) {
     // Small chunks put a chunk boundary between every pair of bytes.
     for (const std::size_t chunk :
          {TestFileReader::kDefaultChunk, std::size_t{1}, std::size_t{2}, std::size_t{3}}) {
-      EXPECT_EQ(LogicalView(dir.Library(), chunk), c.logical) << "chunk " << chunk;
+      EXPECT_EQ(LogicalView(dir.Library(), support::Cp1252(), chunk), c.logical)
+          << "chunk " << chunk;
     }
   }
 }
@@ -138,7 +125,7 @@ TEST(TestFileReader, ChunkBoundariesChangeNothing) {
     TempDir dir;
     const std::string lead(kChunk - 1, 'x');
     WriteFile(dir.Library(), lead + c.tail);
-    EXPECT_EQ(LogicalView(dir.Library()), lead + c.logical);
+    EXPECT_EQ(LogicalView(dir.Library(), support::Cp1252()), lead + c.logical);
   }
 }
 

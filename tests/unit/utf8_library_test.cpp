@@ -8,37 +8,24 @@
 #include <string>
 #include <vector>
 
-#include "support/code_pages.h"
 #include "fakes/fake_window.h"
 #include "library/library_file.h"
+#include "program/code_page.h"
+#include "support/code_pages.h"
 #include "support/files.h"
 #include "support/temp_dir.h"
-#include "program/code_page.h"
+#include "unit/reader_view.h"
 
 namespace keyrill {
 namespace {
 
-using support::ToCodePage;
-using support::WindowsCodePage;
 using support::ReadFile;
 using support::TempDir;
+using support::ToCodePage;
+using support::WindowsCodePage;
 using support::WriteFile;
 
 const std::string kBom = "\xEF\xBB\xBF";
-
-// Everything the reader yields, each LF it consumed shown as '\n'.
-std::string LogicalView(const std::string& path, const CodePage& codePage,
-                        std::size_t chunkSize = TestFileReader::kDefaultChunk) {
-  TestFileReader reader(path, codePage, chunkSize);
-  std::string view;
-  std::vector<char> piece(1 << 20);
-  while (!reader.AtEnd()) {
-    reader.ReadPiece(piece.data(), static_cast<std::int32_t>(piece.size()));
-    view += piece.data();
-    if (!reader.AtEnd()) view += '\n';
-  }
-  return view;
-}
 
 std::vector<std::string> Names(const std::string& path, const CodePage& codePage) {
   std::vector<std::string> names;
@@ -238,7 +225,7 @@ TEST(Utf8Library, SevenLanguagesListWrapAndType) {
     {
       fake::FakeWindow window({}, codePage);
       WriteFile(window.LibraryFile().string(),
-                 "~" + name + "\r\n" + withLineEnds(text, "\r\n") + "\r\n~After\r\nx");
+                "~" + name + "\r\n" + withLineEnds(text, "\r\n") + "\r\n~After\r\nx");
       window.Select(name);
       window.Type("\r");
       ASSERT_TRUE(window.program.TestRunning) << language.what;
@@ -252,7 +239,7 @@ TEST(Utf8Library, SevenLanguagesListWrapAndType) {
       const std::string path = window.LibraryFile().string();
       const std::string end = saving.lineEnd;
       WriteFile(path, (saving.mark ? kBom : "") + "~" + language.name + end +
-                           withLineEnds(language.text, end) + end + "~After" + end + "x" + end);
+                          withLineEnds(language.text, end) + end + "~After" + end + "x" + end);
 
       EXPECT_EQ(Names(path, codePage), (std::vector<std::string>{name, "After"}));
 
