@@ -12,7 +12,7 @@ namespace {
 
 // Writes <pose>.ready and waits (at most a minute) for <pose>.done.
 void Pose(const Options& options, const std::string& pose) {
-  WriteWholeFile(JoinPath(options.poseDirectory, pose + ".ready"), pose);
+  WriteFile(JoinPath(options.poseDirectory, pose + ".ready"), pose);
   const std::string done = JoinPath(options.poseDirectory, pose + ".done");
   WaitUntil([&] { return GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES; }, 60000);
 }
@@ -21,20 +21,15 @@ void Pose(const Options& options, const std::string& pose) {
 
 TEST(KeyrillExe, poses) {
   const Options& options = TheOptions();
-  const std::string work = JoinPath(options.workRoot, "poses");
-  Expect(MakeFreshDirectory(work), "fresh working directory");
-  WriteWholeFile(JoinPath(work, "tests.tst"),
-                 "\r\n~Pangrams\r\nThe quick brown fox jumps over the lazy dog.\r\r\n"
-                 "Pack my box with five dozen liquor jugs.\r\r\n"
-                 "How vexingly quick daft zebras jump!");
-  KeyrillProcess keyrill(options.keyrillExe, work);
+  KeyrillProcess keyrill(
+      options.keyrillExe,
+      CaseDirectory("poses",
+                    "\r\n~Pangrams\r\nThe quick brown fox jumps over the lazy dog.\r\r\n"
+                    "Pack my box with five dozen liquor jugs.\r\r\n"
+                    "How vexingly quick daft zebras jump!"));
   if (!keyrill.Started()) return;
 
-  keyrill.PostCommand(kSelectTest);
-  if (HWND dialog = keyrill.WaitDialog("Select Test")) {
-    DoubleClickEntry(dialog, kTestList, "Pangrams");
-    WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000);
-  }
+  keyrill.ChooseTest("Pangrams");
   SleepMs(500);
   Pose(options, "idle");
 
@@ -60,7 +55,7 @@ TEST(KeyrillExe, poses) {
     Click(GetDlgItem(report, kReportOk), "OK");
   }
   keyrill.Command(kExit);
-  Expect(keyrill.WaitExit(30000).has_value(), "Exit ends the program");
+  EXPECT_TRUE(keyrill.WaitExit(30000).has_value()) << "Exit ends the program";
 }
 
 }  // namespace e2e

@@ -67,6 +67,21 @@ shot() {  # shot <name>
   [ -n "$shots" ] && cp "$work/wayland-$1.png" "$shots-$1.png"
 }
 key() { run timeout 20 wtype -s 150 "$@" || fail "wtype $* did not type within 20 s"; sleep 0.2; }
+# open_floating <letter> <title> <width> <height> <when>: Ctrl+<letter>, with no click,
+# opens the dialog floating at its template's size; sway's line for it in $line, its
+# focus in $focused. False when it does not open.
+open_floating() {
+  await_focus "$5"
+  key -M ctrl "$1" -m ctrl
+  if ! line=$(await_window "$2"); then
+    fail "Ctrl+${1^^} $5 opened no $2"
+    return 1
+  fi
+  read -r type x y w h focused _ <<<"$line"
+  [ "$type $w $h" = "floating_con $3 $4" ] \
+    && pass "Ctrl+${1^^} $5 opened $2 floating at its template's $3 x $4; sway placed it at ($x, $y)" \
+    || fail "$2: $line"
+}
 
 # The user the session runs as may not reach the build tree (a clone under /root):
 # it runs its own copy of the program.
@@ -88,28 +103,15 @@ menu=$((h - 446))
 await_focus "at the start" || exit 1
 shot idle
 
-key -M ctrl s -m ctrl
-if line=$(await_window 'Select Test'); then
-  read -r type x y w h focused _ <<<"$line"
-  [ "$type $w $h" = "floating_con 200 229" ] \
-    && pass "Select Test floats at its template's 200 x 229; sway placed it at ($x, $y)" \
-    || fail "Select Test: $line"
+if open_floating s 'Select Test' 200 229 "at the start"; then
   [ "$focused" = 1 ] && pass "Select Test has the focus" || fail "Select Test is not focused"
   sleep 0.3
   shot select
   key -k Escape
   await_gone 'Select Test' && pass "Escape closed Select Test" || fail "Select Test stayed open"
-else
-  fail "Ctrl+S opened no Select Test"
 fi
 
-await_focus "after Select Test"
-key -M ctrl a -m ctrl
-if line=$(await_window 'Add Test'); then
-  read -r type x y w h _ <<<"$line"
-  [ "$type $w $h" = "floating_con 380 319" ] \
-    && pass "Ctrl+A without a click opened Add Test, 380 x 319, placed by sway at ($x, $y)" \
-    || fail "Add Test: $line"
+if open_floating a 'Add Test' 380 319 "after Select Test"; then
   key 'Added'
   key -k Tab
   key 'one'
@@ -119,33 +121,18 @@ if line=$(await_window 'Add Test'); then
   shot add
   key -k Return
   await_gone 'Add Test' && pass "Enter saved and closed Add Test" || fail "Add Test stayed open"
-  expected=$(printf '\r\n~Alpha\r\nab cd\r\n~Zulu\r\nzz\r\n~Added\r\none\r\r\ntwo' | od -An -c)
-  [ "$expected" = "$(od -An -c "$library/tests.tst")" ] && pass "Add Test appended the exact record" \
-    || fail "tests.tst holds: $(od -An -c "$library/tests.tst")"
-else
-  fail "Ctrl+A opened no Add Test"
+  expect_bytes "$library/tests.tst" $'\r\n~Alpha\r\nab cd\r\n~Zulu\r\nzz\r\n~Added\r\none\r\r\ntwo' \
+    "Add Test appended the exact record"
 fi
 
-await_focus "after Add Test"
-key -M ctrl e -m ctrl
-if line=$(await_window 'Edit Test'); then
-  read -r type x y w h _ <<<"$line"
-  [ "$type $w $h" = "floating_con 534 322" ] \
-    && pass "Ctrl+E opened Edit Test, 534 x 322, placed by sway at ($x, $y)" || fail "Edit Test: $line"
+if open_floating e 'Edit Test' 534 322 "after Add Test"; then
   key -k Escape
   await_gone 'Edit Test' && pass "Escape closed Edit Test" || fail "Edit Test stayed open"
-else
-  fail "Ctrl+E opened no Edit Test"
 fi
 
 await_focus "after Edit Test"
 key -M ctrl q -m ctrl
-status=$(exit_status_within "$app_pid" 10)
-if [ "$status" = "still running" ]; then
-  fail "Ctrl+Q did not end the program"
-else
-  [ "$status" = 0 ] && pass "Ctrl+Q ended the program with 0" || fail "exit status $status"
-fi
+expect_clean_exit "$app_pid" "Ctrl+Q"
 app_pid=
 
 finish

@@ -92,6 +92,21 @@ check_dialog_frame() {  # check_dialog_frame <id> <name>
   else
     pass "$2 cannot be minimised"
   fi
+  return 0
+}
+# open_dialog <keys> <title> <when>: the keys, with no click, open the dialog, whose
+# frame is then checked; its id in $dialog. False when it does not open.
+open_dialog() {
+  await_focus "$3"
+  xdotool key "$1"
+  dialog=$(find_window "$2" 20)
+  if [ -z "$dialog" ]; then
+    fail "$1 $3 opened no $2"
+    return 1
+  fi
+  pass "$1 $3 opened $2 without a click"
+  sleep 0.3
+  check_dialog_frame "$dialog" "$2"
 }
 
 mkdir -p "$work/library" && cd "$work/library" || exit 1
@@ -115,19 +130,12 @@ menu=$((ch - 446))
   || fail "the client is $cw x $ch"
 
 # Select Test from the keyboard, the first entry chosen by a double-click.
-xdotool key ctrl+s
-dialog=$(find_window 'Select Test' 20)
-if [ -n "$dialog" ]; then
-  pass "Ctrl+S opened Select Test"
-  sleep 0.3
-  check_dialog_frame "$dialog" "Select Test"
+if open_dialog ctrl+s 'Select Test' "at the start"; then
   centred "$(frame "$dialog" | cut -d' ' -f1-4)" "$mx $my $mw $mh" "Select Test"
   shot select
   xdotool mousemove --window "$dialog" 40 12 click --repeat 2 --delay 80 1
   gone 'Select Test' 10 && pass "a double-click chose Alpha and closed Select Test" \
     || fail "Select Test stayed open"
-else
-  fail "Ctrl+S opened no Select Test"
 fi
 
 # No click: Enter must reach the main window and begin the run.
@@ -164,13 +172,7 @@ else
 fi
 
 # Again no click after a dialog: the accelerators reach the main window.
-await_focus "after the Report"
-xdotool key ctrl+a
-add=$(find_window 'Add Test' 20)
-if [ -n "$add" ]; then
-  pass "Ctrl+A after the Report opened Add Test without a click"
-  sleep 0.3
-  check_dialog_frame "$add" "Add Test"
+if open_dialog ctrl+a 'Add Test' "after the Report"; then
   xdotool type --delay 40 'Added'
   xdotool key Tab
   xdotool type --delay 40 'one'
@@ -178,35 +180,19 @@ if [ -n "$add" ]; then
   xdotool type --delay 40 'two'
   xdotool key Return
   gone 'Add Test' 10 && pass "Enter saved and closed Add Test" || fail "Add Test stayed open"
-  expected=$(printf '\r\n~Alpha\r\nab cd\r\n~Zulu\r\nzz\r\n~Added\r\none\r\r\ntwo' | od -An -c)
-  [ "$expected" = "$(od -An -c tests.tst)" ] && pass "Add Test appended the exact record" \
-    || fail "tests.tst holds: $(od -An -c tests.tst)"
-else
-  fail "Ctrl+A after the Report opened no Add Test"
+  expect_bytes tests.tst $'\r\n~Alpha\r\nab cd\r\n~Zulu\r\nzz\r\n~Added\r\none\r\r\ntwo' \
+    "Add Test appended the exact record"
 fi
 
-await_focus "after Add Test"
-xdotool key ctrl+e
-edit=$(find_window 'Edit Test' 20)
-if [ -n "$edit" ]; then
-  pass "Ctrl+E after Add Test opened Edit Test without a click"
-  sleep 0.3
-  check_dialog_frame "$edit" "Edit Test"
+if open_dialog ctrl+e 'Edit Test' "after Add Test"; then
   shot edit
   xdotool key Escape
   gone 'Edit Test' 10 && pass "Escape closed Edit Test" || fail "Escape left Edit Test open"
-else
-  fail "Ctrl+E after Add Test opened no Edit Test"
 fi
 
 await_focus "after Edit Test"
 xdotool key ctrl+q
-status=$(exit_status_within "$app_pid" 10)
-if [ "$status" = "still running" ]; then
-  fail "Ctrl+Q after Edit Test did not end the program (keys lost after the dialog?)"
-else
-  [ "$status" = 0 ] && pass "Ctrl+Q after Edit Test ended the program with 0" || fail "exit status $status"
-fi
+expect_clean_exit "$app_pid" "Ctrl+Q after Edit Test" "keys lost after the dialog?"
 app_pid=
 
 finish

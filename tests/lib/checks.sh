@@ -50,3 +50,22 @@ exit_status_within() {
   wait "$1"
   echo $?
 }
+# expect_clean_exit <pid> <what ended it> [hint]: the program ends within 10 s with
+# status 0; the hint says what a program still running points to.
+expect_clean_exit() {
+  local status
+  status=$(exit_status_within "$1" 10)
+  case $status in
+    "still running") fail "$2 did not end the program${3:+ ($3)}" ;;
+    0) pass "$2 ended the program with 0" ;;
+    *) fail "$2: exit status $status" ;;
+  esac
+}
+# expect_bytes <file> <bytes> <what>: the file holds exactly those bytes; a failure
+# shows them as od does, CR and LF readable.
+expect_bytes() {
+  local want have
+  want=$(printf '%s' "$2" | od -An -c)
+  have=$(od -An -c "$1")
+  [ "$want" = "$have" ] && pass "$3" || fail "$3: $(basename "$1") holds$have, not$want"
+}

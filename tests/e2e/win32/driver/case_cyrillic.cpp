@@ -23,22 +23,18 @@ constexpr const char* kText = "\xD1\xFA\xE5\xF8\xFC \xE6\xE5 \xE5\xF9\xB8";
 
 TEST(KeyrillExe, cyrillic) {
   const Options& options = TheOptions();
-  Expect(GetACP() == 1251, "Wine runs with the Cyrillic ANSI code page 1251");
-  const std::string work = JoinPath(options.workRoot, "cyrillic");
-  Expect(MakeFreshDirectory(work), "fresh working directory");
-  WriteWholeFile(JoinPath(work, "tests.tst"), kLibrary);
-  KeyrillProcess keyrill(options.keyrillExe, work);
+  EXPECT_EQ(GetACP(), 1251u) << "Wine runs with the Cyrillic ANSI code page 1251";
+  KeyrillProcess keyrill(options.keyrillExe, CaseDirectory("cyrillic", kLibrary));
   if (!keyrill.Started()) return;
 
   keyrill.PostCommand(kSelectTest);
   HWND dialog = keyrill.WaitDialog("Select Test");
   if (dialog == nullptr) return;
   const std::vector<std::string> entries = ListEntries(GetDlgItem(dialog, kTestList));
-  Expect(entries.size() == 2 && (entries[0] == kName || entries[1] == kName),
-         "the UTF-8 name is listed in Windows-1251: " + JoinEntries(entries));
+  EXPECT_TRUE(entries.size() == 2 && (entries[0] == kName || entries[1] == kName))
+      << "the UTF-8 name is listed in Windows-1251: " << JoinEntries(entries);
   DoubleClickEntry(dialog, kTestList, kName);
-  Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000),
-         "the double-click closes Select Test");
+  EXPECT_TRUE(WaitClosed(dialog)) << "the double-click closes Select Test";
 
   keyrill.Char('\r');
   const std::string text = kText;
@@ -46,11 +42,11 @@ TEST(KeyrillExe, cyrillic) {
   keyrill.PostChar(static_cast<unsigned char>(text.back()));  // opens the Report
   HWND report = keyrill.WaitDialog("Report");
   if (report == nullptr) return;
-  ExpectEqual(WindowText(GetDlgItem(report, kErrors)), "0", "no error in the Report");
-  ExpectEqual(WindowText(GetDlgItem(report, kCharacters)), "12",
-              "twelve characters: one a letter, not two");
+  EXPECT_EQ(WindowText(GetDlgItem(report, kErrors)), "0") << "no error in the Report";
+  EXPECT_EQ(WindowText(GetDlgItem(report, kCharacters)), "12")
+      << "twelve characters: one a letter, not two";
   Click(GetDlgItem(report, kReportOk), "OK");
-  Expect(WaitUntil([&] { return IsWindow(report) == 0; }, 20000), "OK closes the Report");
+  EXPECT_TRUE(WaitClosed(report)) << "OK closes the Report";
   keyrill.PostCommand(kExit);
   keyrill.ExpectExit(0, "Exit");
   return;

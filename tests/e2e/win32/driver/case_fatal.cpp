@@ -9,34 +9,25 @@ namespace e2e {
 
 TEST(KeyrillExe, fatal) {
   const Options& options = TheOptions();
-  const std::string work = JoinPath(options.workRoot, "fatal");
-  Expect(MakeFreshDirectory(work), "fresh working directory");
   // 200 characters without a space, then more of the same line: no window line
   // holds that word.
   const std::string library = "\r\n~Long\r\n" + std::string(200, 'w') + " more";
-  WriteWholeFile(JoinPath(work, "tests.tst"), library);
+  const std::string work = CaseDirectory("fatal", library);
 
   KeyrillProcess keyrill(options.keyrillExe, work);
   if (!keyrill.Started()) return;
-  keyrill.PostCommand(kSelectTest);
-  if (HWND dialog = keyrill.WaitDialog("Select Test")) {
-    DoubleClickEntry(dialog, kTestList, "Long");
-    Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000),
-           "the double-click closes Select Test");
-  }
+  keyrill.ChooseTest("Long");
   keyrill.PostChar('\r');
   HWND box = keyrill.WaitDialog("Error");
   if (box != nullptr) {
-    ExpectEqual(StaticTexts(box), "Word too large for the window.", "the box's text");
-    Expect(GetWindow(box, GW_OWNER) == keyrill.Main(), "the box belongs to the main window");
-    Expect(keyrill.Running(), "the program waits for the box to be closed");
+    EXPECT_EQ(StaticTexts(box), "Word too large for the window.") << "the box's text";
+    EXPECT_TRUE(GetWindow(box, GW_OWNER) == keyrill.Main()) << "the box belongs to the main window";
+    EXPECT_TRUE(keyrill.Running()) << "the program waits for the box to be closed";
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   }
   keyrill.ExpectExit(1, "closing the Error box");
 
-  std::string bytes;
-  ReadWholeFile(JoinPath(work, "tests.tst"), bytes);
-  ExpectEqual(bytes, library, "the library is untouched");
+  EXPECT_EQ(ReadFile(JoinPath(work, "tests.tst")), library) << "the library is untouched";
 }
 
 }  // namespace e2e

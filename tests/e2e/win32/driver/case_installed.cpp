@@ -6,6 +6,7 @@
 #include <shlobj.h>
 
 #include <cstdio>
+#include <filesystem>
 
 #include "cases.h"
 #include "expected_resources.h"
@@ -38,34 +39,28 @@ struct ComApartment {
   }
 };
 
-bool ReadShortcut(const std::string& path, Shortcut& out) {
+// Fatal when the shortcut cannot be read at all.
+void ReadShortcut(const std::string& path, Shortcut& out) {
   ComRef<IShellLinkA> link;
-  if (!Expect(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                         IID_IShellLinkA, reinterpret_cast<void**>(&link.p))),
-              "the shell's link object")) {
-    return false;
-  }
+  ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                         IID_IShellLinkA, reinterpret_cast<void**>(&link.p))))
+      << "the shell's link object";
   ComRef<IPersistFile> file;
-  if (!Expect(
-          SUCCEEDED(link.p->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file.p))),
-          "the link object loads files")) {
-    return false;
-  }
+  ASSERT_TRUE(
+      SUCCEEDED(link.p->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file.p))))
+      << "the link object loads files";
   wchar_t widePath[MAX_PATH] = {};
   MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath, MAX_PATH);
-  if (!Expect(SUCCEEDED(file.p->Load(widePath, STGM_READ)), "the shortcut " + path + " loads")) {
-    return false;
-  }
+  ASSERT_TRUE(SUCCEEDED(file.p->Load(widePath, STGM_READ))) << "the shortcut " << path << " loads";
   char target[MAX_PATH] = {};
   char directory[MAX_PATH] = {};
-  Expect(SUCCEEDED(link.p->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH)),
-         "the shortcut has a target");
-  Expect(SUCCEEDED(link.p->GetWorkingDirectory(directory, MAX_PATH)),
-         "the shortcut has a working directory");
+  EXPECT_TRUE(SUCCEEDED(link.p->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH)))
+      << "the shortcut has a target";
+  EXPECT_TRUE(SUCCEEDED(link.p->GetWorkingDirectory(directory, MAX_PATH)))
+      << "the shortcut has a working directory";
   out.target = target;
   out.workingDirectory = directory;
   std::printf("shortcut target: %s\nshortcut working directory: %s\n", target, directory);
-  return true;
 }
 
 std::string Environment(const char* name) {
@@ -83,22 +78,20 @@ bool SameText(const std::string& a, const std::string& b) {
 TEST(KeyrillExe, installed) {
   const Options& options = TheOptions();
   ComApartment com;
-  if (!Expect(com.ok, "COM starts")) return;
+  ASSERT_TRUE(com.ok) << "COM starts";
 
   Shortcut shortcut;
-  if (!ReadShortcut(options.keyrillExe, shortcut)) return;
+  ASSERT_NO_FATAL_FAILURE(ReadShortcut(options.keyrillExe, shortcut));
   const std::string programs = JoinPath(Environment("LOCALAPPDATA"), "Programs");
   const std::string library = JoinPath(Environment("APPDATA"), "Keyrill");
-  Expect(SameText(shortcut.target, JoinPath(JoinPath(programs, "Keyrill"), "keyrill.exe")),
-         "the shortcut starts keyrill.exe in the per-user program folder");
-  Expect(SameText(shortcut.workingDirectory, library),
-         "the shortcut starts it in %APPDATA%\\Keyrill");
+  EXPECT_TRUE(SameText(shortcut.target, JoinPath(JoinPath(programs, "Keyrill"), "keyrill.exe")))
+      << "the shortcut starts keyrill.exe in the per-user program folder";
+  EXPECT_TRUE(SameText(shortcut.workingDirectory, library))
+      << "the shortcut starts it in %APPDATA%\\Keyrill";
 
-  std::string before;
-  if (!Expect(ReadWholeFile(JoinPath(library, "tests.tst"), before),
-              "the user's library was seeded")) {
-    return;
-  }
+  const std::string seeded = JoinPath(library, "tests.tst");
+  ASSERT_TRUE(std::filesystem::is_regular_file(seeded)) << "the user's library was seeded";
+  const std::string before = ReadFile(seeded);
   KeyrillProcess keyrill(shortcut.target, shortcut.workingDirectory);
   if (!keyrill.Started()) return;
   keyrill.PostCommand(kAddTest);
@@ -106,15 +99,13 @@ TEST(KeyrillExe, installed) {
     SetText(Control(dialog, kTestName, "name box"), "Installed", "the name box");
     SetText(Control(dialog, kTestText, "text box"), "typed here", "the text box");
     Click(Control(dialog, kAddButton, "Add Test button"), "Add Test");
-    Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000), "Add Test closes");
+    EXPECT_TRUE(WaitClosed(dialog)) << "Add Test closes";
   }
   keyrill.Command(kExit);
   keyrill.ExpectExit(0, "Exit");
 
-  std::string after;
-  ReadWholeFile(JoinPath(library, "tests.tst"), after);
-  ExpectEqual(after, before + "\r\n~Installed\r\ntyped here",
-              "the new test is appended to the user's library");
+  EXPECT_EQ(ReadFile(seeded), before + "\r\n~Installed\r\ntyped here")
+      << "the new test is appended to the user's library";
   return;
 }
 

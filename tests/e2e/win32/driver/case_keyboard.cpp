@@ -51,10 +51,6 @@ bool Foreground(HWND window) {
   return WaitUntil([&] { return GetForegroundWindow() == window; }, 10000);
 }
 
-bool WaitClosed(HWND window) {
-  return WaitUntil([&] { return IsWindow(window) == 0; }, 20000);
-}
-
 bool WaitFocus(HWND dialog, HWND control) {
   return WaitUntil([&] { return FocusOfThreadOwning(dialog) == control; }, 10000);
 }
@@ -63,25 +59,21 @@ bool WaitFocus(HWND dialog, HWND control) {
 
 TEST(KeyrillExe, keyboard) {
   const Options& options = TheOptions();
-  const std::string work = JoinPath(options.workRoot, "keyboard");
-  Expect(MakeFreshDirectory(work), "fresh working directory");
   const std::string library = "\r\n~Keys\r\nab cd";
-  WriteWholeFile(JoinPath(work, "tests.tst"), library);
+  const std::string work = CaseDirectory("keyboard", library);
   KeyrillProcess keyrill(options.keyrillExe, work);
   if (!keyrill.Started()) return;
-  if (!Expect(Foreground(keyrill.Main()), "the main window comes to the foreground")) {
-    return;
-  }
+  ASSERT_TRUE(Foreground(keyrill.Main())) << "the main window comes to the foreground";
 
   // Ctrl+E is Edit Test's only way in; Escape closes it.
   Chord(VK_CONTROL, 'E');
   if (HWND dialog = keyrill.WaitDialog("Edit Test")) {
     Press(VK_ESCAPE);
-    Expect(WaitClosed(dialog), "Escape closes Edit Test");
+    EXPECT_TRUE(WaitClosed(dialog)) << "Escape closes Edit Test";
   }
 
   // The live menu: Alt+F opens File, A chooses "&Add Test" (command 40008).
-  Expect(Foreground(keyrill.Main()), "the main window is in the foreground again");
+  EXPECT_TRUE(Foreground(keyrill.Main())) << "the main window is in the foreground again";
   // Injected keys can reach a window that is not yet ready for menu mode; a key
   // that found none is tried again, a menu that never drops down fails.
   bool dropped = false;
@@ -95,63 +87,61 @@ TEST(KeyrillExe, keyboard) {
     Chord(VK_MENU, 'F');
     dropped = WaitForProcessWindow(keyrill.Pid(), "#32768", nullptr, 5000) != nullptr;
   }
-  Expect(dropped, "Alt+F drops the File menu down");
+  EXPECT_TRUE(dropped) << "Alt+F drops the File menu down";
   Press('A');
   if (HWND dialog = keyrill.WaitDialog("Add Test")) {
     Press(VK_ESCAPE);
-    Expect(WaitClosed(dialog), "Escape closes Add Test");
+    EXPECT_TRUE(WaitClosed(dialog)) << "Escape closes Add Test";
   }
-  Expect(Foreground(keyrill.Main()), "the main window is in the foreground after the menu");
+  EXPECT_TRUE(Foreground(keyrill.Main())) << "the main window is in the foreground after the menu";
 
   // Ctrl+A; the name, Tab, two lines joined by Ctrl+Enter, and Enter saves.
   Chord(VK_CONTROL, 'A');
   if (HWND dialog = keyrill.WaitDialog("Add Test")) {
-    Expect(WaitFocus(dialog, GetDlgItem(dialog, kTestName)), "the name box has the focus");
+    EXPECT_TRUE(WaitFocus(dialog, GetDlgItem(dialog, kTestName))) << "the name box has the focus";
     TypeKeys("kb");
     Press(VK_TAB);
-    Expect(WaitFocus(dialog, GetDlgItem(dialog, kTestText)), "Tab moves to the text box");
+    EXPECT_TRUE(WaitFocus(dialog, GetDlgItem(dialog, kTestText))) << "Tab moves to the text box";
     TypeKeys("ab");
     Chord(VK_CONTROL, VK_RETURN);
     TypeKeys("cd");
     Press(VK_RETURN);
-    Expect(WaitClosed(dialog), "Enter in the text box saves and closes Add Test");
+    EXPECT_TRUE(WaitClosed(dialog)) << "Enter in the text box saves and closes Add Test";
   }
-  std::string bytes;
-  ReadWholeFile(JoinPath(work, "tests.tst"), bytes);
-  ExpectEqual(bytes, library + "\r\n~kb\r\nab\r\r\ncd",
-              "Ctrl+Enter broke the line; Enter saved the test");
+  EXPECT_EQ(ReadFile(JoinPath(work, "tests.tst")), library + "\r\n~kb\r\nab\r\r\ncd")
+      << "Ctrl+Enter broke the line; Enter saved the test";
 
   // Ctrl+S: arrows move the highlight and Enter chooses nothing; the choice is a
   // double-click.
   Chord(VK_CONTROL, 'S');
   if (HWND dialog = keyrill.WaitDialog("Select Test")) {
     HWND list = GetDlgItem(dialog, kTestList);
-    Expect(WaitFocus(dialog, list), "the list has the focus");
+    EXPECT_TRUE(WaitFocus(dialog, list)) << "the list has the focus";
     Press(VK_DOWN);
     Press(VK_RETURN);
     SleepMs(300);
-    Expect(IsWindow(dialog) != 0, "arrows and Enter leave Select Test open");
+    EXPECT_TRUE(IsWindow(dialog) != 0) << "arrows and Enter leave Select Test open";
     DoubleClickEntry(dialog, kTestList, "Keys");
-    Expect(WaitClosed(dialog), "the double-click chooses and closes");
+    EXPECT_TRUE(WaitClosed(dialog)) << "the double-click chooses and closes";
   }
 
   // Enter begins; the keys are the run's characters; Alt+O closes the Report.
-  Expect(Foreground(keyrill.Main()), "the main window is in the foreground again");
+  EXPECT_TRUE(Foreground(keyrill.Main())) << "the main window is in the foreground again";
   Press(VK_RETURN);
   SleepMs(200);
   TypeKeys("ab cd");
   if (HWND report = keyrill.WaitDialog("Report")) {
-    ExpectEqual(WindowText(GetDlgItem(report, kWordsTyped)), "2", "words typed by keys");
-    ExpectEqual(WindowText(GetDlgItem(report, kErrors)), "0", "no errors");
+    EXPECT_EQ(WindowText(GetDlgItem(report, kWordsTyped)), "2") << "words typed by keys";
+    EXPECT_EQ(WindowText(GetDlgItem(report, kErrors)), "0") << "no errors";
     Press(VK_ESCAPE);
     SleepMs(300);
-    Expect(IsWindow(report) != 0, "Escape leaves the Report open");
+    EXPECT_TRUE(IsWindow(report) != 0) << "Escape leaves the Report open";
     Chord(VK_MENU, 'O');
-    Expect(WaitClosed(report), "Alt+O presses OK");
+    EXPECT_TRUE(WaitClosed(report)) << "Alt+O presses OK";
   }
 
   // Ctrl+Q.
-  Expect(Foreground(keyrill.Main()), "the main window is in the foreground at the end");
+  EXPECT_TRUE(Foreground(keyrill.Main())) << "the main window is in the foreground at the end";
   Chord(VK_CONTROL, 'Q');
   keyrill.ExpectExit(0, "Ctrl+Q");
 }

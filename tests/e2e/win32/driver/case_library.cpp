@@ -2,6 +2,7 @@
 // Escape writes nothing, Edit Test lists sorted names and appends through Update,
 // Select Test's choice is the test that runs; a save that cannot reach the file
 // is told and keeps the typed text. Test side.
+#include <filesystem>
 #include <vector>
 
 #include "cases.h"
@@ -14,13 +15,9 @@ namespace e2e {
 namespace {
 
 std::string Library(const std::string& work) {
-  std::string bytes;
-  Expect(ReadWholeFile(JoinPath(work, "tests.tst"), bytes), "tests.tst is there");
-  return bytes;
-}
-
-bool WaitClosed(HWND dialog) {
-  return WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000);
+  const std::string file = JoinPath(work, "tests.tst");
+  EXPECT_TRUE(std::filesystem::is_regular_file(file)) << "tests.tst is there";
+  return ReadFile(file);
 }
 
 void AddTest(KeyrillProcess& keyrill, const std::string& name, const std::string& text) {
@@ -30,30 +27,30 @@ void AddTest(KeyrillProcess& keyrill, const std::string& name, const std::string
   SetText(Control(dialog, kTestName, "name box"), name, "the name box");
   SetText(Control(dialog, kTestText, "text box"), text, "the text box");
   Click(Control(dialog, kAddButton, "Add Test button"), "Add Test");
-  Expect(WaitClosed(dialog), "Add Test closes after saving " + name);
+  EXPECT_TRUE(WaitClosed(dialog)) << "Add Test closes after saving " + name;
 }
 
 void UsableLibrary(const Options& options) {
   const std::string work = JoinPath(options.workRoot, "library");
-  Expect(MakeFreshDirectory(work), "fresh working directory");
+  EXPECT_TRUE(MakeFreshDirectory(work)) << "fresh working directory";
   KeyrillProcess keyrill(options.keyrillExe, work);
   if (!keyrill.Started()) return;
 
   // No library yet: an empty list, and an empty file left behind.
   keyrill.PostCommand(kSelectTest);
   if (HWND dialog = keyrill.WaitDialog("Select Test")) {
-    ExpectEqual(static_cast<long long>(ListEntries(GetDlgItem(dialog, kTestList)).size()), 0,
-                "no names without a library");
+    EXPECT_EQ(static_cast<long long>(ListEntries(GetDlgItem(dialog, kTestList)).size()), 0)
+        << "no names without a library";
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
-    Expect(WaitClosed(dialog), "Escape closes Select Test");
+    EXPECT_TRUE(WaitClosed(dialog)) << "Escape closes Select Test";
   }
-  ExpectEqual(Library(work), "", "listing leaves an empty tests.tst");
+  EXPECT_EQ(Library(work), "") << "listing leaves an empty tests.tst";
 
   // The documented example: 35 bytes.
   AddTest(keyrill, "Short", "hello world\r\nsecond line");
   const std::string example = "\r\n~Short\r\nhello world\r\r\nsecond line";
-  ExpectEqual(static_cast<long long>(example.size()), 35, "the example is 35 bytes");
-  ExpectEqual(Library(work), example, "Add Test's record");
+  EXPECT_EQ(static_cast<long long>(example.size()), 35) << "the example is 35 bytes";
+  EXPECT_EQ(Library(work), example) << "Add Test's record";
 
   // Escape writes nothing.
   keyrill.PostCommand(kAddTest);
@@ -61,58 +58,58 @@ void UsableLibrary(const Options& options) {
     SetText(GetDlgItem(dialog, kTestName), "Nope", "the name box");
     SetText(GetDlgItem(dialog, kTestText), "not saved", "the text box");
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
-    Expect(WaitClosed(dialog), "Escape closes Add Test");
+    EXPECT_TRUE(WaitClosed(dialog)) << "Escape closes Add Test";
   }
-  ExpectEqual(Library(work), example, "Escape leaves the library as it was");
+  EXPECT_EQ(Library(work), example) << "Escape leaves the library as it was";
 
   AddTest(keyrill, "Alpha", "one two");
   std::string expected = example + "\r\n~Alpha\r\none two";
-  ExpectEqual(Library(work), expected, "a second record follows the first");
+  EXPECT_EQ(Library(work), expected) << "a second record follows the first";
 
   // Edit Test: sorted names; a double-click fills only the name box and keeps the
   // dialog open; Update appends a new record under that name.
   keyrill.PostCommand(kEditTest);
   if (HWND dialog = keyrill.WaitDialog("Edit Test")) {
     const std::vector<std::string> names = ListEntries(GetDlgItem(dialog, kTestList));
-    ExpectEqual(JoinEntries(names), "Alpha|Short", "Edit Test lists the names sorted");
+    EXPECT_EQ(JoinEntries(names), "Alpha|Short") << "Edit Test lists the names sorted";
     SetText(GetDlgItem(dialog, kTestText), "kept text", "the text box");
     DoubleClickEntry(dialog, kTestList, "Short");
-    Expect(IsWindow(dialog) != 0, "Edit Test stays open after a double-click");
-    ExpectEqual(WindowText(GetDlgItem(dialog, kTestName)), "Short",
-                "the double-click fills the name box");
-    ExpectEqual(WindowText(GetDlgItem(dialog, kTestText)), "kept text",
-                "the text box keeps its text");
+    EXPECT_TRUE(IsWindow(dialog) != 0) << "Edit Test stays open after a double-click";
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, kTestName)), "Short")
+        << "the double-click fills the name box";
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, kTestText)), "kept text")
+        << "the text box keeps its text";
     SetText(GetDlgItem(dialog, kTestText), "new text", "the text box");
     Click(GetDlgItem(dialog, kUpdateButton), "Update");
-    Expect(WaitClosed(dialog), "Update closes Edit Test");
+    EXPECT_TRUE(WaitClosed(dialog)) << "Update closes Edit Test";
   }
   expected += "\r\n~Short\r\nnew text";
-  ExpectEqual(Library(work), expected, "Update appends a record");
+  EXPECT_EQ(Library(work), expected) << "Update appends a record";
 
   // Select Test: the name stored twice is listed twice; the choice is what runs.
   keyrill.PostCommand(kSelectTest);
   if (HWND dialog = keyrill.WaitDialog("Select Test")) {
     const std::vector<std::string> names = ListEntries(GetDlgItem(dialog, kTestList));
-    ExpectEqual(JoinEntries(names), "Alpha|Short|Short",
-                "Select Test lists every record's name, sorted");
+    EXPECT_EQ(JoinEntries(names), "Alpha|Short|Short")
+        << "Select Test lists every record's name, sorted";
     DoubleClickEntry(dialog, kTestList, "Alpha");
-    Expect(WaitClosed(dialog), "the double-click closes Select Test");
+    EXPECT_TRUE(WaitClosed(dialog)) << "the double-click closes Select Test";
   }
   keyrill.Char('\r');
   keyrill.Type("one tw");
   keyrill.PostChar('o');
   if (HWND report = keyrill.WaitDialog("Report")) {
-    ExpectEqual(WindowText(GetDlgItem(report, kWordsInTest)), "2", "words in Alpha");
-    ExpectEqual(WindowText(GetDlgItem(report, kWordsTyped)), "2", "words typed");
-    ExpectEqual(WindowText(GetDlgItem(report, kCharacters)), "7", "characters of Alpha");
-    ExpectEqual(WindowText(GetDlgItem(report, kErrors)), "0", "no errors");
+    EXPECT_EQ(WindowText(GetDlgItem(report, kWordsInTest)), "2") << "words in Alpha";
+    EXPECT_EQ(WindowText(GetDlgItem(report, kWordsTyped)), "2") << "words typed";
+    EXPECT_EQ(WindowText(GetDlgItem(report, kCharacters)), "7") << "characters of Alpha";
+    EXPECT_EQ(WindowText(GetDlgItem(report, kErrors)), "0") << "no errors";
     Click(GetDlgItem(report, kReportOk), "OK");
-    Expect(WaitClosed(report), "OK closes the Report");
+    EXPECT_TRUE(WaitClosed(report)) << "OK closes the Report";
   }
 
   keyrill.Command(kExit);
   keyrill.ExpectExit(0, "Exit");
-  ExpectEqual(Library(work), expected, "running a test writes nothing");
+  EXPECT_EQ(Library(work), expected) << "running a test writes nothing";
 }
 
 // A library that takes no record: tests.tst a directory, or a file holding the end
@@ -125,11 +122,11 @@ struct Unwritable {
 
 void UnwritableLibrary(const Options& options, const Unwritable& how) {
   const std::string work = JoinPath(options.workRoot, how.folder);
-  Expect(MakeFreshDirectory(work), "fresh working directory");
+  EXPECT_TRUE(MakeFreshDirectory(work)) << "fresh working directory";
   if (how.endMarkLibrary == nullptr) {
-    Expect(MakeFreshDirectory(JoinPath(work, "tests.tst")), "tests.tst made a directory");
+    EXPECT_TRUE(MakeFreshDirectory(JoinPath(work, "tests.tst"))) << "tests.tst made a directory";
   } else {
-    Expect(WriteWholeFile(JoinPath(work, "tests.tst"), how.endMarkLibrary), "tests.tst written");
+    EXPECT_TRUE(WriteFile(JoinPath(work, "tests.tst"), how.endMarkLibrary)) << "tests.tst written";
   }
   KeyrillProcess keyrill(options.keyrillExe, work);
   if (!keyrill.Started()) return;
@@ -147,21 +144,22 @@ void UnwritableLibrary(const Options& options, const Unwritable& how) {
         return box != nullptr;
       },
       20000);
-  if (Expect(box != nullptr, "a failed save is told in a message box")) {
-    ExpectEqual(WindowText(box), "Add Test", "the box is captioned like its dialog");
-    ExpectEqual(StaticTexts(box), how.message, "the box's text");
+  EXPECT_NE(box, nullptr) << "a failed save is told in a message box";
+  if (box != nullptr) {
+    EXPECT_EQ(WindowText(box), "Add Test") << "the box is captioned like its dialog";
+    EXPECT_EQ(StaticTexts(box), how.message) << "the box's text";
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    Expect(WaitClosed(box), "OK closes the box");
+    EXPECT_TRUE(WaitClosed(box)) << "OK closes the box";
   }
-  Expect(IsWindow(dialog) != 0, "Add Test stays open");
-  ExpectEqual(WindowText(GetDlgItem(dialog, kTestName)), "Kept", "the name is kept");
-  ExpectEqual(WindowText(GetDlgItem(dialog, kTestText)), "typed\r\ntext", "the text is kept");
+  EXPECT_TRUE(IsWindow(dialog) != 0) << "Add Test stays open";
+  EXPECT_EQ(WindowText(GetDlgItem(dialog, kTestName)), "Kept") << "the name is kept";
+  EXPECT_EQ(WindowText(GetDlgItem(dialog, kTestText)), "typed\r\ntext") << "the text is kept";
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
-  Expect(WaitClosed(dialog), "Escape closes Add Test");
+  EXPECT_TRUE(WaitClosed(dialog)) << "Escape closes Add Test";
   keyrill.Command(kExit);
   keyrill.ExpectExit(0, "Exit");
   if (how.endMarkLibrary != nullptr) {
-    ExpectEqual(Library(work), how.endMarkLibrary, "the refused save wrote nothing");
+    EXPECT_EQ(Library(work), how.endMarkLibrary) << "the refused save wrote nothing";
   }
 }
 

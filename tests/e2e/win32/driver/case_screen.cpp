@@ -109,15 +109,11 @@ int ClientWidthAt96Dpi() {
 // cell, and only the client width, rounded from device pixels, may differ.
 void CheckWrap(KeyrillProcess& keyrill, const SIZE& cell96) {
   HWND main = keyrill.Main();
-  keyrill.PostCommand(kSelectTest);
-  if (HWND dialog = keyrill.WaitDialog("Select Test")) {
-    DoubleClickEntry(dialog, kTestList, "Wrap");
-    WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000);
-  }
+  keyrill.ChooseTest("Wrap");
   keyrill.Char('\r');
   const int top = Scaled(kPageTop);
   const ClientPixels page = SettledCapture(main, top);
-  if (!Expect(page.width > 0 && cell96.cx > 0, "the wrapped page can be read")) return;
+  ASSERT_TRUE(page.width > 0 && cell96.cx > 0) << "the wrapped page can be read";
   int rightInk = -1;
   for (int y = top; y < top + Scaled(cell96.cy) && y < page.height; ++y) {
     for (int x = 0; x < page.width; ++x) {
@@ -137,12 +133,12 @@ void CheckWrap(KeyrillProcess& keyrill, const SIZE& cell96) {
       capacity, TheOptions().dpi, clientWidth, capacity96, lastColumn);
   // At most capacity - 1 characters, the last a space; a letter that would fill
   // the line goes to the next one with its word.
-  Expect(lastColumn >= capacity - 4 && lastColumn <= capacity - 3,
-         "the first line ends in column " + std::to_string(lastColumn) + ", as a capacity of " +
-             std::to_string(capacity) + " 96-DPI cells allows");
-  Expect(std::abs(capacity - capacity96) <= 1, "the capacity " + std::to_string(capacity) +
-                                                   " is within one character of the " +
-                                                   std::to_string(capacity96) + " at 96 DPI");
+  EXPECT_TRUE(lastColumn >= capacity - 4 && lastColumn <= capacity - 3)
+      << "the first line ends in column " + std::to_string(lastColumn) + ", as a capacity of " +
+             std::to_string(capacity) + " 96-DPI cells allows";
+  EXPECT_TRUE(std::abs(capacity - capacity96) <= 1)
+      << "the capacity " + std::to_string(capacity) + " is within one character of the " +
+             std::to_string(capacity96) + " at 96 DPI";
   keyrill.Command(kEndTest);
 }
 
@@ -150,14 +146,12 @@ void CheckWrap(KeyrillProcess& keyrill, const SIZE& cell96) {
 
 TEST(KeyrillExe, screen) {
   const Options& options = TheOptions();
-  const std::string work = JoinPath(options.workRoot, "screen");
-  Expect(MakeFreshDirectory(work), "fresh working directory");
   // Six short lines: the page's line blocks reach into the lower half.
-  WriteWholeFile(JoinPath(work, "tests.tst"),
-                 "\r\n~Screen\r\nthe cat sat\r\r\nline two\r\r\nline three\r\r\nline four\r\r\n"
-                 "line five\r\r\nline six" +
-                     std::string("\r\n~Wrap\r\n") + kWrapText);
-  KeyrillProcess keyrill(options.keyrillExe, work);
+  const std::string library =
+      "\r\n~Screen\r\nthe cat sat\r\r\nline two\r\r\nline three\r\r\nline four\r\r\n"
+      "line five\r\r\nline six" +
+      std::string("\r\n~Wrap\r\n") + kWrapText;
+  KeyrillProcess keyrill(options.keyrillExe, CaseDirectory("screen", library));
   if (!keyrill.Started()) return;
   HWND main = keyrill.Main();
   const int top = Scaled(kPageTop);
@@ -166,25 +160,19 @@ TEST(KeyrillExe, screen) {
 
   // Idle: the prompt row is drawn, nothing below the two idle rows.
   const ClientPixels idle = SettledCapture(main, 0);
-  if (!Expect(idle.width > 0, "the client area can be read from the screen")) {
-    return;
-  }
-  Expect(idle.DarkInRows(Scaled(12), Scaled(40)) > 100, "the prompt is drawn at the top");
-  ExpectEqual(idle.DarkInRows(0, Scaled(12)), 0, "nothing above the prompt");
-  ExpectEqual(idle.DarkInRows(idleEnd, idle.height), 0, "the rest of the idle screen is white");
+  ASSERT_GT(idle.width, 0) << "the client area can be read from the screen";
+  EXPECT_TRUE(idle.DarkInRows(Scaled(12), Scaled(40)) > 100) << "the prompt is drawn at the top";
+  EXPECT_EQ(idle.DarkInRows(0, Scaled(12)), 0) << "nothing above the prompt";
+  EXPECT_EQ(idle.DarkInRows(idleEnd, idle.height), 0) << "the rest of the idle screen is white";
 
   // A choice redraws the idle rows: the prompt changes, the name appears.
-  keyrill.PostCommand(kSelectTest);
-  if (HWND dialog = keyrill.WaitDialog("Select Test")) {
-    DoubleClickEntry(dialog, kTestList, "Screen");
-    WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000);
-  }
+  keyrill.ChooseTest("Screen");
   const ClientPixels chosen = NextChange(main, idle, 0, 5000);
   const ClientPixels chosenSettled = SettledCapture(main, 0);
   const Box rows = DifferenceBox(idle, chosenSettled, 0);
-  Expect(chosen.width > 0 && !rows.empty() && rows.left >= Scaled(12) && rows.top >= Scaled(12) &&
-             rows.bottom < idleEnd,
-         "the choice redraws only the idle rows " + BoxText(rows));
+  EXPECT_TRUE(chosen.width > 0 && !rows.empty() && rows.left >= Scaled(12) &&
+              rows.top >= Scaled(12) && rows.bottom < idleEnd)
+      << "the choice redraws only the idle rows " + BoxText(rows);
 
   // A run: two characters typed; the cursor cell is the one box that blinks.
   keyrill.Char('\r');
@@ -194,52 +182,54 @@ TEST(KeyrillExe, screen) {
   const Box cell = DifferenceBox(on, off, top);
   const int w = cell.right - cell.left;
   const int h = cell.bottom - cell.top;
-  if (Expect(!cell.empty(), "the cursor blinks")) {
+  EXPECT_FALSE(cell.empty()) << "the cursor blinks";
+  if (!cell.empty()) {
     // The cell is the 96-DPI cell scaled, within a pixel of rounding.
     std::printf("cursor cell %d x %d at %d DPI; the 96-DPI cell is %ld x %ld\n", w, h,
                 TheOptions().dpi, cell96.cx, cell96.cy);
     const double scale = TheOptions().dpi / 96.0;
-    Expect(std::fabs(w - cell96.cx * scale) <= ScaledSlack() &&
-               std::fabs(h - cell96.cy * scale) <= ScaledSlack(),
-           "the cursor cell " + BoxText(cell) + " is the 96-DPI cell of " +
-               std::to_string(cell96.cx) + " x " + std::to_string(cell96.cy) + " scaled");
-    Expect(AllDark(on, cell), "the cursor cell is black after a key");
-    Expect(AllWhite(off, cell), "then white at the blink");
-    Expect(Near(cell.left, Scaled(kMargin + 2 * static_cast<int>(cell96.cx))),
-           "the cursor stands after the two typed characters, at x = " + std::to_string(cell.left));
-    Expect(Near(cell.top, Scaled(kPageTop + static_cast<int>(cell96.cy))),
-           "the cursor is on the first typed row, at y = " + std::to_string(cell.top));
-    Expect(on.DarkInRows(top, top + h) > 100, "the target row is drawn");
-    Expect(on.DarkInRows(on.height / 2, on.height) > 200,
-           "the page's lower lines are drawn in the lower half");
+    EXPECT_TRUE(std::fabs(w - cell96.cx * scale) <= ScaledSlack() &&
+                std::fabs(h - cell96.cy * scale) <= ScaledSlack())
+        << "the cursor cell " + BoxText(cell) + " is the 96-DPI cell of " +
+               std::to_string(cell96.cx) + " x " + std::to_string(cell96.cy) + " scaled";
+    EXPECT_TRUE(AllDark(on, cell)) << "the cursor cell is black after a key";
+    EXPECT_TRUE(AllWhite(off, cell)) << "then white at the blink";
+    EXPECT_TRUE(Near(cell.left, Scaled(kMargin + 2 * static_cast<int>(cell96.cx))))
+        << "the cursor stands after the two typed characters, at x = " + std::to_string(cell.left);
+    EXPECT_TRUE(Near(cell.top, Scaled(kPageTop + static_cast<int>(cell96.cy))))
+        << "the cursor is on the first typed row, at y = " + std::to_string(cell.top);
+    EXPECT_TRUE(on.DarkInRows(top, top + h) > 100) << "the target row is drawn";
+    EXPECT_TRUE(on.DarkInRows(on.height / 2, on.height) > 200)
+        << "the page's lower lines are drawn in the lower half";
     int typedInk = 0;
     for (int y = cell.top; y < cell.bottom; ++y) {
       for (int x = 12; x < cell.left; ++x) typedInk += on.Dark(x, y) ? 1 : 0;
     }
-    Expect(typedInk > 20, "the typed characters are drawn left of the cursor");
+    EXPECT_TRUE(typedInk > 20) << "the typed characters are drawn left of the cursor";
   }
   SleepMs(300);
   const ClientPixels running = CaptureClient(main);
-  Expect(running.width > 0 && running.DarkInRows(0, top) > 50,
-         "the statistics bar is drawn above the page");
+  EXPECT_TRUE(running.width > 0 && running.DarkInRows(0, top) > 50)
+      << "the statistics bar is drawn above the page";
 
   // Paused: no blink, no statistics; resumed: the blinking goes on.
   keyrill.Command(kPauseTest);
   const ClientPixels paused = SettledCapture(main, 0);
   SleepMs(1200);
   const ClientPixels stillPaused = CaptureClient(main);
-  Expect(paused.width > 0 && SameFrom(paused, stillPaused, 0),
-         "nothing changes while paused " + BoxText(DifferenceBox(paused, stillPaused, 0)));
+  EXPECT_TRUE(paused.width > 0 && SameFrom(paused, stillPaused, 0))
+      << "nothing changes while paused " + BoxText(DifferenceBox(paused, stillPaused, 0));
   keyrill.Command(kPauseTest);
-  Expect(NextChange(main, stillPaused, 0, 3000).width > 0,
-         "the window changes again after the pause");
+  EXPECT_TRUE(NextChange(main, stillPaused, 0, 3000).width > 0)
+      << "the window changes again after the pause";
 
   // End Test: the idle screen again, the bar and the page gone.
   keyrill.Command(kEndTest);
   const ClientPixels ended = SettledCapture(main, 0);
-  Expect(ended.width > 0 && ended.DarkInRows(Scaled(12), Scaled(40)) > 100, "the prompt is back");
-  ExpectEqual(ended.DarkInRows(0, Scaled(12)), 0, "the statistics bar is gone");
-  ExpectEqual(ended.DarkInRows(idleEnd, ended.height), 0, "the page is gone");
+  EXPECT_TRUE(ended.width > 0 && ended.DarkInRows(Scaled(12), Scaled(40)) > 100)
+      << "the prompt is back";
+  EXPECT_EQ(ended.DarkInRows(0, Scaled(12)), 0) << "the statistics bar is gone";
+  EXPECT_EQ(ended.DarkInRows(idleEnd, ended.height), 0) << "the page is gone";
 
   CheckWrap(keyrill, cell96);
 

@@ -50,11 +50,10 @@ void SelectTyping(KeyrillProcess& keyrill) {
   keyrill.PostCommand(kSelectTest);
   HWND dialog = keyrill.WaitDialog("Select Test");
   if (dialog == nullptr) return;
-  ExpectEqual(JoinEntries(ListEntries(GetDlgItem(dialog, kTestList))), scenario::kListed,
-              "Select Test lists the names in the list's order");
+  EXPECT_EQ(JoinEntries(ListEntries(GetDlgItem(dialog, kTestList))), scenario::kListed)
+      << "Select Test lists the names in the list's order";
   DoubleClickEntry(dialog, kTestList, scenario::kTest);
-  Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000),
-         "the double-click closes Select Test");
+  EXPECT_TRUE(WaitClosed(dialog)) << "the double-click closes Select Test";
 }
 
 bool NoReportWithin(KeyrillProcess& keyrill, DWORD ms) {
@@ -111,9 +110,7 @@ Played PlayRun(KeyrillProcess& keyrill, const scenario::Run& run) {
 
 TEST(KeyrillExe, typing) {
   const Options& options = TheOptions();
-  const std::string work = JoinPath(options.workRoot, "typing");
-  Expect(keyrill::support::MakeFreshDirectory(work), "fresh working directory");
-  keyrill::support::WriteFile(JoinPath(work, "tests.tst"), scenario::kLibrary);
+  const std::string work = CaseDirectory("typing", scenario::kLibrary);
   KeyrillProcess keyrill(options.keyrillExe, work);
   if (!keyrill.Started()) return;
 
@@ -125,7 +122,7 @@ TEST(KeyrillExe, typing) {
     SCOPED_TRACE(run.name);
     const Played played = PlayRun(keyrill, run);
     if (!run.reported) {
-      Expect(NoReportWithin(keyrill, 1000), "End Test shows no Report");
+      EXPECT_TRUE(NoReportWithin(keyrill, 1000)) << "End Test shows no Report";
       continue;
     }
     HWND report = keyrill.WaitDialog("Report");
@@ -135,16 +132,16 @@ TEST(KeyrillExe, typing) {
     EXPECT_EQ(scenario::FiguresMismatch(ReadReport(report), run.figures, bound + 0.05), "");
     if (number == 0) {
       CheckLiveDialog(report, ExpectedDialogById(106), Placement::InWorkArea, nullptr);
-      Expect(FocusOfThreadOwning(report) == GetDlgItem(report, kWpm),
-             "the Report opens with the focus on the rate");
+      EXPECT_TRUE(FocusOfThreadOwning(report) == GetDlgItem(report, kWpm))
+          << "the Report opens with the focus on the rate";
       const auto style = static_cast<DWORD>(GetWindowLongA(GetDlgItem(report, kWpm), GWL_STYLE));
-      Expect((style & ES_READONLY) != 0 && (style & WS_BORDER) == 0,
-             "the figures are read-only and borderless");
+      EXPECT_TRUE((style & ES_READONLY) != 0 && (style & WS_BORDER) == 0)
+          << "the figures are read-only and borderless";
       // Enter and Escape arrive as IDOK and IDCANCEL and are ignored.
       SendWithTimeout(report, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
       SendWithTimeout(report, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
       SleepMs(300);
-      Expect(IsWindow(report) != 0, "Enter and Escape leave the Report open");
+      EXPECT_TRUE(IsWindow(report) != 0) << "Enter and Escape leave the Report open";
     } else {
       // The second character of one keystroke (a dead key and a letter it does not
       // combine with) is already queued for the main window when the Report opens;
@@ -152,17 +149,17 @@ TEST(KeyrillExe, typing) {
       keyrill.PostChar('x');
       keyrill.PostChar('\r');
       SleepMs(800);
-      ExpectEqual(ReportsOpen(keyrill.Pid()), 1, "characters behind the Report open no second one");
+      EXPECT_EQ(ReportsOpen(keyrill.Pid()), 1) << "characters behind the Report open no second one";
     }
     Click(GetDlgItem(report, kReportOk), "OK");
-    Expect(WaitUntil([&] { return IsWindow(report) == 0; }, 20000), "OK closes the Report");
+    EXPECT_TRUE(WaitClosed(report)) << "OK closes the Report";
   }
 
   keyrill.Command(kExit);
   keyrill.ExpectExit(0, "Exit");
 
-  ExpectEqual(keyrill::support::ReadFile(JoinPath(work, "tests.tst")), scenario::kLibrary,
-              "running tests writes nothing to the library");
+  EXPECT_EQ(ReadFile(JoinPath(work, "tests.tst")), scenario::kLibrary)
+      << "running tests writes nothing to the library";
 }
 
 }  // namespace e2e

@@ -18,46 +18,47 @@ constexpr const char* kLibrary = "\r\n~Short\r\nthe cat sat";
 
 void CheckMainWindow(KeyrillProcess& keyrill) {
   HWND main = keyrill.Main();
-  Expect(FindWindowA("CForm", nullptr) != nullptr, "FindWindowA(\"CForm\", NULL) finds it");
-  ExpectEqual(ClassName(main), "CForm", "window class");
+  EXPECT_TRUE(FindWindowA("CForm", nullptr) != nullptr) << "FindWindowA(\"CForm\", NULL) finds it";
+  EXPECT_EQ(ClassName(main), "CForm") << "window class";
   char title[128] = {};
   GetWindowTextA(main, title, sizeof title);
-  ExpectEqual(title, "Keyrill Beta 0.80", "title");
+  EXPECT_STREQ(title, "Keyrill Beta 0.80") << "title";
   // 500 x 500 at (50, 50) in the program's 96-DPI pixels, scaled on the display.
-  ExpectEqual(SystemDpi(), TheOptions().dpi, "the system DPI is the prefix's");
+  EXPECT_EQ(SystemDpi(), TheOptions().dpi) << "the system DPI is the prefix's";
   const RECT frame = ScreenRect(main);
   std::printf("frame (%ld, %ld) %ld x %ld at %d DPI\n", frame.left, frame.top,
               frame.right - frame.left, frame.bottom - frame.top, TheOptions().dpi);
-  Expect(frame.left == Scaled(50) && frame.top == Scaled(50),
-         "frame at (" + std::to_string(Scaled(50)) + ", " + std::to_string(Scaled(50)) + ")");
-  ExpectEqual(frame.right - frame.left, Scaled(500), "frame width");
-  ExpectEqual(frame.bottom - frame.top, Scaled(500), "frame height");
+  EXPECT_TRUE(frame.left == Scaled(50) && frame.top == Scaled(50))
+      << "frame at (" + std::to_string(Scaled(50)) + ", " + std::to_string(Scaled(50)) + ")";
+  EXPECT_EQ(frame.right - frame.left, Scaled(500)) << "frame width";
+  EXPECT_EQ(frame.bottom - frame.top, Scaled(500)) << "frame height";
   const auto style = static_cast<DWORD>(GetWindowLongA(main, GWL_STYLE));
-  Expect((style & WS_OVERLAPPEDWINDOW) == WS_OVERLAPPEDWINDOW, "WS_OVERLAPPEDWINDOW");
-  Expect((style & WS_VISIBLE) != 0, "shown");
-  ExpectEqual(static_cast<long long>(GetClassLongA(main, GCL_STYLE)), 0, "class style 0");
-  ExpectEqual(static_cast<long long>(GetClassLongA(main, GCL_CBCLSEXTRA)), 0,
-              "no extra class bytes");
-  ExpectEqual(static_cast<long long>(GetClassLongA(main, GCL_CBWNDEXTRA)), 0,
-              "no extra window bytes");
+  EXPECT_TRUE((style & WS_OVERLAPPEDWINDOW) == WS_OVERLAPPEDWINDOW) << "WS_OVERLAPPEDWINDOW";
+  EXPECT_TRUE((style & WS_VISIBLE) != 0) << "shown";
+  EXPECT_EQ(static_cast<long long>(GetClassLongA(main, GCL_STYLE)), 0) << "class style 0";
+  EXPECT_EQ(static_cast<long long>(GetClassLongA(main, GCL_CBCLSEXTRA)), 0)
+      << "no extra class bytes";
+  EXPECT_EQ(static_cast<long long>(GetClassLongA(main, GCL_CBWNDEXTRA)), 0)
+      << "no extra window bytes";
   RECT client{};
   GetClientRect(main, &client);
-  Expect(client.right > Scaled(400) && client.bottom > Scaled(350),
-         "client area " + std::to_string(client.right) + " x " + std::to_string(client.bottom) +
-             " inside the frame");
+  EXPECT_TRUE(client.right > Scaled(400) && client.bottom > Scaled(350))
+      << "client area " + std::to_string(client.right) + " x " + std::to_string(client.bottom) +
+             " inside the frame";
   std::printf("client area %ld x %ld\n", client.right, client.bottom);
 
   HMENU menu = GetMenu(main);
-  Expect(menu != nullptr, "the window has its menu bar");
+  EXPECT_TRUE(menu != nullptr) << "the window has its menu bar";
   // Reading another process's menu items is possible on Windows; Wine answers
   // only inside the owning process, so the items themselves are also checked
   // from the resource by the resources case.
   const int count = GetMenuItemCount(menu);
   if (count >= 0) {
-    ExpectEqual(count, 1, "one popup on the menu bar");
+    EXPECT_EQ(count, 1) << "one popup on the menu bar";
     HMENU file = GetSubMenu(menu, 0);
     const auto& want = ExpectedFileMenu();
     for (std::size_t i = 0; file != nullptr && i < want.size(); ++i) {
+      SCOPED_TRACE("live menu item " + std::to_string(i + 1));
       MENUITEMINFOA item{};
       item.cbSize = sizeof item;
       item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING;
@@ -66,11 +67,10 @@ void CheckMainWindow(KeyrillProcess& keyrill) {
       item.cch = sizeof text;
       GetMenuItemInfoA(file, static_cast<UINT>(i), TRUE, &item);
       if (want[i].text == nullptr) {
-        Expect((item.fType & MFT_SEPARATOR) != 0,
-               "live menu item " + std::to_string(i + 1) + ": separator");
+        EXPECT_TRUE((item.fType & MFT_SEPARATOR) != 0) << "a separator";
       } else {
-        ExpectEqual(text, want[i].text, "live menu item text");
-        ExpectEqual(static_cast<long long>(item.wID), want[i].command, "live menu item id");
+        EXPECT_STREQ(text, want[i].text) << "its text";
+        EXPECT_EQ(static_cast<long long>(item.wID), want[i].command) << "its id";
       }
     }
   } else {
@@ -84,44 +84,44 @@ void CheckTestDialogs(KeyrillProcess& keyrill) {
   keyrill.PostCommand(kSelectTest);
   if (HWND dialog = keyrill.WaitDialog("Select Test")) {
     CheckLiveDialog(dialog, ExpectedDialogById(108), Placement::OnMainWindow, keyrill.Main());
-    Expect(FocusOfThreadOwning(dialog) == GetDlgItem(dialog, kTestList),
-           "Select Test opens with the focus on the list");
-    ExpectEqual(static_cast<long long>(ListEntries(GetDlgItem(dialog, kTestList)).size()), 1,
-                "Select Test lists the one stored test");
+    EXPECT_TRUE(FocusOfThreadOwning(dialog) == GetDlgItem(dialog, kTestList))
+        << "Select Test opens with the focus on the list";
+    EXPECT_EQ(static_cast<long long>(ListEntries(GetDlgItem(dialog, kTestList)).size()), 1)
+        << "Select Test lists the one stored test";
     SendWithTimeout(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     SleepMs(300);
-    Expect(IsWindow(dialog) != 0, "Enter does not close Select Test");
-    Expect(IsWindowEnabled(keyrill.Main()) == 0, "the main window is disabled meanwhile");
+    EXPECT_TRUE(IsWindow(dialog) != 0) << "Enter does not close Select Test";
+    EXPECT_TRUE(IsWindowEnabled(keyrill.Main()) == 0) << "the main window is disabled meanwhile";
     PostMessageA(dialog, WM_CLOSE, 0, 0);
-    Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000),
-           "the close box closes Select Test");
+    EXPECT_TRUE(WaitClosed(dialog)) << "the close box closes Select Test";
   }
 
-  // Add Test: the name box has the focus and takes at most 47 characters;
-  // Escape (IDCANCEL) closes it.
-  keyrill.PostCommand(kAddTest);
-  if (HWND dialog = keyrill.WaitDialog("Add Test")) {
-    CheckLiveDialog(dialog, ExpectedDialogById(110), Placement::OnMainWindow, keyrill.Main());
-    Expect(FocusOfThreadOwning(dialog) == GetDlgItem(dialog, kTestName),
-           "Add Test opens with the focus on the name box");
+  // Add Test and Edit Test (no menu item for it: command 40009, Ctrl+E, only):
+  // the focus where typing starts, a name box of at most 47 characters, and
+  // Escape (IDCANCEL) closes them.
+  struct EditorDialog {
+    int command;
+    const char* caption;
+    int resourceId;
+    int focus;
+    const char* focusName;
+  };
+  for (const EditorDialog& editor :
+       {EditorDialog{kAddTest, "Add Test", 110, kTestName, "the name box"},
+        EditorDialog{kEditTest, "Edit Test", 111, kUpdateButton, "Update"}}) {
+    SCOPED_TRACE(editor.caption);
+    keyrill.PostCommand(editor.command);
+    HWND dialog = keyrill.WaitDialog(editor.caption);
+    if (dialog == nullptr) continue;
+    CheckLiveDialog(dialog, ExpectedDialogById(editor.resourceId), Placement::OnMainWindow,
+                    keyrill.Main());
+    EXPECT_EQ(FocusOfThreadOwning(dialog), GetDlgItem(dialog, editor.focus))
+        << "it opens with the focus on " << editor.focusName;
     LRESULT limit = 0;
     SendWithTimeout(GetDlgItem(dialog, kTestName), EM_GETLIMITTEXT, 0, 0, &limit);
-    ExpectEqual(limit, 47, "the name box takes 47 characters");
+    EXPECT_EQ(limit, 47) << "the name box takes 47 characters";
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
-    Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000), "Escape closes Add Test");
-  }
-
-  // Edit Test: no menu item, command 40009 (Ctrl+E) only; the focus on Update.
-  keyrill.PostCommand(kEditTest);
-  if (HWND dialog = keyrill.WaitDialog("Edit Test")) {
-    CheckLiveDialog(dialog, ExpectedDialogById(111), Placement::OnMainWindow, keyrill.Main());
-    Expect(FocusOfThreadOwning(dialog) == GetDlgItem(dialog, kUpdateButton),
-           "Edit Test opens with the focus on Update");
-    LRESULT limit = 0;
-    SendWithTimeout(GetDlgItem(dialog, kTestName), EM_GETLIMITTEXT, 0, 0, &limit);
-    ExpectEqual(limit, 47, "Edit Test's name box takes 47 characters");
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
-    Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000), "Escape closes Edit Test");
+    EXPECT_TRUE(WaitClosed(dialog)) << "Escape closes it";
   }
 }
 
@@ -138,20 +138,18 @@ void CheckCommonControls(KeyrillProcess& keyrill) {
     }
   }
   std::printf("comctl32: %s\n", loaded.c_str());
-  Expect(loaded.find("\\winsxs\\") != std::string::npos &&
-             loaded.find("microsoft.windows.common-controls") != std::string::npos &&
-             loaded.find("_6.0.") != std::string::npos,
-         "keyrill.exe has loaded comctl32 6 from the side-by-side store (loaded: " +
-             (loaded.empty() ? std::string("none") : loaded) + ")");
+  EXPECT_TRUE(loaded.find("\\winsxs\\") != std::string::npos &&
+              loaded.find("microsoft.windows.common-controls") != std::string::npos &&
+              loaded.find("_6.0.") != std::string::npos)
+      << "keyrill.exe has loaded comctl32 6 from the side-by-side store (loaded: " +
+             (loaded.empty() ? std::string("none") : loaded) + ")";
 }
 
 }  // namespace
 
 TEST(KeyrillExe, window) {
   const Options& options = TheOptions();
-  const std::string work = JoinPath(options.workRoot, "window");
-  Expect(MakeFreshDirectory(work), "fresh working directory");
-  WriteWholeFile(JoinPath(work, "tests.tst"), kLibrary);
+  const std::string work = CaseDirectory("window", kLibrary);
 
   {
     KeyrillProcess keyrill(options.keyrillExe, work);
@@ -161,12 +159,7 @@ TEST(KeyrillExe, window) {
       CheckCommonControls(keyrill);
 
       // The close box in the middle of a run ends the program, without a Report.
-      keyrill.PostCommand(kSelectTest);
-      if (HWND dialog = keyrill.WaitDialog("Select Test")) {
-        DoubleClickEntry(dialog, kTestList, "Short");
-        Expect(WaitUntil([&] { return IsWindow(dialog) == 0; }, 20000),
-               "a double-click closes Select Test");
-      }
+      keyrill.ChooseTest("Short");
       keyrill.Char('\r');
       keyrill.Type("the");
       PostMessageA(keyrill.Main(), WM_CLOSE, 0, 0);
@@ -182,9 +175,7 @@ TEST(KeyrillExe, window) {
     }
   }
 
-  std::string bytes;
-  ReadWholeFile(JoinPath(work, "tests.tst"), bytes);
-  ExpectEqual(bytes, kLibrary, "the library is only read");
+  EXPECT_EQ(ReadFile(JoinPath(work, "tests.tst")), kLibrary) << "the library is only read";
 }
 
 }  // namespace e2e

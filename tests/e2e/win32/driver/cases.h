@@ -19,6 +19,10 @@ struct Options {
 // Set once by the driver's main before any case runs.
 Options& TheOptions();
 
+// The case's own working directory under the work root, made fresh, with a
+// tests.tst of those bytes; its Windows path.
+std::string CaseDirectory(const std::string& name, const std::string& library);
+
 // A length of the program's own 96-DPI figures as the display shows it.
 inline int Scaled(int pixels) {
   return MulDiv(pixels, TheOptions().dpi, 96);

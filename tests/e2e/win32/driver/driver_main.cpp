@@ -22,6 +22,13 @@ Options& TheOptions() {
   return options;
 }
 
+std::string CaseDirectory(const std::string& name, const std::string& library) {
+  const std::string work = JoinPath(TheOptions().workRoot, name);
+  EXPECT_TRUE(MakeFreshDirectory(work)) << "fresh working directory " << work;
+  EXPECT_TRUE(WriteFile(JoinPath(work, "tests.tst"), library)) << "tests.tst written in " << work;
+  return work;
+}
+
 }  // namespace e2e
 
 int main(int argc, char** argv) {

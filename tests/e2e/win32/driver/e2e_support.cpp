@@ -1,50 +1,12 @@
-// Expectations, paths, files and cross-process window helpers for the end-to-end
+// Paths, waits and cross-process window helpers for the end-to-end
 // cases. Test side (a Windows program run under Wine).
 #include "e2e_support.h"
 
-#include <gtest/gtest.h>
 #include <psapi.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 
 namespace e2e {
-
-bool Expect(bool ok, const std::string& what) {
-  EXPECT_TRUE(ok) << what;
-  return ok;
-}
-
-bool ExpectEqual(const std::string& actual, const std::string& expected, const std::string& what) {
-  EXPECT_EQ(Printable(actual), Printable(expected)) << what;
-  return actual == expected;
-}
-
-bool ExpectEqual(long long actual, long long expected, const std::string& what) {
-  EXPECT_EQ(actual, expected) << what;
-  return actual == expected;
-}
-
-std::string Printable(const std::string& bytes) {
-  std::string out;
-  for (unsigned char c : bytes) {
-    if (c == '\r') {
-      out += "\\r";
-    } else if (c == '\n') {
-      out += "\\n";
-    } else if (c < 0x20 || c >= 0x7F) {
-      char hex[8];
-      std::snprintf(hex, sizeof hex, "\\x%02X", c);
-      out += hex;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out;
-}
 
 std::string ToWindowsPath(const std::string& path) {
   if (path.empty() || path[0] != '/') return path;
@@ -57,41 +19,6 @@ std::string JoinPath(const std::string& directory, const std::string& name) {
   if (directory.empty()) return name;
   const char last = directory.back();
   return last == '\\' || last == '/' ? directory + name : directory + "\\" + name;
-}
-
-bool MakeFreshDirectory(const std::string& path) {
-  CreateDirectoryA(path.c_str(), nullptr);
-  WIN32_FIND_DATAA found{};
-  HANDLE search = FindFirstFileA(JoinPath(path, "*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = found.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string full = JoinPath(path, name);
-      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        RemoveDirectoryA(full.c_str());
-      } else {
-        SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(full.c_str());
-      }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-  }
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return true;
-}
-
-bool WriteWholeFile(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  return static_cast<bool>(out);
 }
 
 std::uint64_t NowMs() {
@@ -109,6 +36,10 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     if (NowMs() >= deadline) return false;
     Sleep(20);
   }
+}
+
+bool WaitClosed(HWND window, DWORD timeoutMs) {
+  return WaitUntil([&] { return IsWindow(window) == 0; }, timeoutMs);
 }
 
 HWND FindProcessWindow(DWORD processId, const char* windowClass, const char* caption) {

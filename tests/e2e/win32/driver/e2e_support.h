@@ -1,7 +1,7 @@
-// What every end-to-end case of keyrill.exe needs: GoogleTest expectations that
-// say whether they held, Windows paths under Wine, whole-file reads and writes,
-// and finding another process's windows and talking to them by message. Test
-// side: a Windows program of its own.
+// What every end-to-end case of keyrill.exe needs: Windows paths under Wine, the
+// support library's scratch folders and whole-file reads and writes, and finding
+// another process's windows and talking to them by message. Test side: a Windows
+// program of its own.
 #pragma once
 
 #include <windows.h>
@@ -11,29 +11,26 @@
 #include <string>
 #include <vector>
 
+#include "support/files.h"
+#include "support/temp_dir.h"
+
 namespace e2e {
 
-// GoogleTest expectations (a failure is recorded, the case goes on) that return
-// whether they held, so that a case can stop where going on makes no sense.
-bool Expect(bool ok, const std::string& what);
-bool ExpectEqual(const std::string& actual, const std::string& expected, const std::string& what);
-bool ExpectEqual(long long actual, long long expected, const std::string& what);
-
-// Bytes made readable: CR, LF and other control bytes escaped.
-std::string Printable(const std::string& bytes);
+// Shared with every other check; std::filesystem takes the Windows paths as they are.
+using keyrill::support::MakeFreshDirectory;
+using keyrill::support::ReadFile;
+using keyrill::support::WriteFile;
 
 // "/a/b" as Wine's drive Z: sees it; Windows paths pass unchanged.
 std::string ToWindowsPath(const std::string& path);
 std::string JoinPath(const std::string& directory, const std::string& name);
-// An empty directory of that name: made when missing, emptied of files when not.
-bool MakeFreshDirectory(const std::string& path);
-bool ReadWholeFile(const std::string& path, std::string& bytes);
-bool WriteWholeFile(const std::string& path, const std::string& bytes);
 
 std::uint64_t NowMs();
 // Polls the condition every 20 ms until it holds or the time is up.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
 void SleepMs(DWORD ms);
+// Whether the window is gone within the time.
+bool WaitClosed(HWND window, DWORD timeoutMs = 20000);
 
 // A visible top-level window of that process with that class and caption.
 HWND FindProcessWindow(DWORD processId, const char* windowClass, const char* caption);

@@ -1,7 +1,11 @@
 // Starting keyrill.exe and driving it by messages. Test side.
 #include "keyrill_process.h"
 
+#include <gtest/gtest.h>
+
 #include <vector>
+
+#include "expected_resources.h"
 
 namespace e2e {
 
@@ -11,13 +15,13 @@ KeyrillProcess::KeyrillProcess(const std::string& exePath, const std::string& wo
   std::string commandLine = "\"" + exePath + "\"";
   if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       workDirectory.c_str(), &startup, &info_)) {
-    Expect(false, "CreateProcess " + exePath + " (error " + std::to_string(GetLastError()) + ")");
+    ADD_FAILURE() << "CreateProcess " << exePath << " (error " << GetLastError() << ")";
     info_ = PROCESS_INFORMATION{};
     return;
   }
   WaitForInputIdle(info_.hProcess, 60000);
   main_ = WaitForProcessWindow(info_.dwProcessId, "CForm", nullptr, 60000);
-  Expect(main_ != nullptr, "keyrill.exe shows a window of class CForm");
+  EXPECT_TRUE(main_ != nullptr) << "keyrill.exe shows a window of class CForm";
 }
 
 KeyrillProcess::~KeyrillProcess() {
@@ -35,13 +39,13 @@ bool KeyrillProcess::Running() const {
 }
 
 void KeyrillProcess::Command(int command) {
-  Expect(SendWithTimeout(main_, WM_COMMAND, MAKEWPARAM(command, 0), 0),
-         "command " + std::to_string(command) + " is handled");
+  EXPECT_TRUE(SendWithTimeout(main_, WM_COMMAND, MAKEWPARAM(command, 0), 0))
+      << "command " + std::to_string(command) + " is handled";
 }
 
 void KeyrillProcess::Char(unsigned char code) {
-  Expect(SendWithTimeout(main_, WM_CHAR, code, 1),
-         "character " + std::to_string(code) + " is handled");
+  EXPECT_TRUE(SendWithTimeout(main_, WM_CHAR, code, 1))
+      << "character " + std::to_string(code) + " is handled";
 }
 
 void KeyrillProcess::Type(std::string_view text) {
@@ -49,19 +53,27 @@ void KeyrillProcess::Type(std::string_view text) {
 }
 
 void KeyrillProcess::PostCommand(int command) {
-  Expect(PostMessageA(main_, WM_COMMAND, MAKEWPARAM(command, 0), 0) != 0,
-         "command " + std::to_string(command) + " is posted");
+  EXPECT_TRUE(PostMessageA(main_, WM_COMMAND, MAKEWPARAM(command, 0), 0) != 0)
+      << "command " + std::to_string(command) + " is posted";
 }
 
 void KeyrillProcess::PostChar(unsigned char code) {
-  Expect(PostMessageA(main_, WM_CHAR, code, 1) != 0,
-         "character " + std::to_string(code) + " is posted");
+  EXPECT_TRUE(PostMessageA(main_, WM_CHAR, code, 1) != 0)
+      << "character " + std::to_string(code) + " is posted";
 }
 
 HWND KeyrillProcess::WaitDialog(const char* caption, DWORD timeoutMs) {
   HWND dialog = WaitForProcessWindow(info_.dwProcessId, "#32770", caption, timeoutMs);
-  Expect(dialog != nullptr, std::string("dialog \"") + caption + "\" opens");
+  EXPECT_TRUE(dialog != nullptr) << std::string("dialog \"") + caption + "\" opens";
   return dialog;
+}
+
+void KeyrillProcess::ChooseTest(const std::string& name) {
+  PostCommand(kSelectTest);
+  if (HWND dialog = WaitDialog("Select Test")) {
+    DoubleClickEntry(dialog, kTestList, name);
+    EXPECT_TRUE(WaitClosed(dialog)) << "the double-click on \"" << name << "\" closes Select Test";
+  }
 }
 
 std::optional<DWORD> KeyrillProcess::WaitExit(DWORD timeoutMs) {
@@ -74,25 +86,28 @@ std::optional<DWORD> KeyrillProcess::WaitExit(DWORD timeoutMs) {
 
 void KeyrillProcess::ExpectExit(DWORD status, const std::string& how) {
   const std::optional<DWORD> code = WaitExit(30000);
-  Expect(code.has_value(), how + " ends the program");
-  if (code) ExpectEqual(*code, status, "exit status after " + how);
+  EXPECT_TRUE(code.has_value()) << how + " ends the program";
+  if (code) {
+    EXPECT_EQ(*code, status) << "exit status after " << how;
+  }
 }
 
 HWND Control(HWND dialog, int id, const char* what) {
   HWND control = GetDlgItem(dialog, id);
-  Expect(control != nullptr, std::string(what) + " (id " + std::to_string(id) + ") exists");
+  EXPECT_TRUE(control != nullptr) << std::string(what) + " (id " + std::to_string(id) + ") exists";
   return control;
 }
 
 void Click(HWND button, const char* what) {
-  Expect(SendWithTimeout(button, BM_CLICK, 0, 0), std::string("click ") + what);
+  EXPECT_TRUE(SendWithTimeout(button, BM_CLICK, 0, 0)) << std::string("click ") + what;
 }
 
 void SetText(HWND control, const std::string& text, const char* what) {
   LRESULT ok = 0;
-  Expect(SendWithTimeout(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), &ok) &&
-             ok != 0,
-         std::string("set the text of ") + what);
+  EXPECT_TRUE(
+      SendWithTimeout(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), &ok) &&
+      ok != 0)
+      << std::string("set the text of ") + what;
 }
 
 void DoubleClickEntry(HWND dialog, int listId, const std::string& entry) {
@@ -100,10 +115,10 @@ void DoubleClickEntry(HWND dialog, int listId, const std::string& entry) {
   LRESULT index = LB_ERR;
   SendWithTimeout(list, LB_SELECTSTRING, static_cast<WPARAM>(-1),
                   reinterpret_cast<LPARAM>(entry.c_str()), &index);
-  Expect(index != LB_ERR, "the list holds \"" + entry + "\"");
-  Expect(SendWithTimeout(dialog, WM_COMMAND, MAKEWPARAM(listId, LBN_DBLCLK),
-                         reinterpret_cast<LPARAM>(list)),
-         "double-click \"" + entry + "\"");
+  EXPECT_TRUE(index != LB_ERR) << "the list holds \"" + entry + "\"";
+  EXPECT_TRUE(SendWithTimeout(dialog, WM_COMMAND, MAKEWPARAM(listId, LBN_DBLCLK),
+                              reinterpret_cast<LPARAM>(list)))
+      << "double-click \"" + entry + "\"";
 }
 
 std::vector<std::string> ListEntries(HWND list) {

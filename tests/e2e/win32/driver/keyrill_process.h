@@ -38,6 +38,8 @@ class KeyrillProcess {
   void PostChar(unsigned char code);
 
   HWND WaitDialog(const char* caption, DWORD timeoutMs = 30000);
+  // Opens Select Test and double-clicks the test of that name, which closes it.
+  void ChooseTest(const std::string& name);
   // Exit code once the process has ended, or nothing when it is still running.
   std::optional<DWORD> WaitExit(DWORD timeoutMs);
   // Checks that the process ends within 30 s with that status; how: what ended it.
