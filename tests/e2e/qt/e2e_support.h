@@ -7,9 +7,11 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <QTimer>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,8 @@ namespace keyrill::qt::test {
 class WorkDir {
  public:
   explicit WorkDir(bool withSample);
+  // Puts a copy of the sample library in as tests.tst.
+  void AddSample() const;
   QString Path(const QString& name) const {
     return QString::fromStdString(work_.Dir().File(name.toStdString()));
   }
@@ -34,13 +38,53 @@ class WorkDir {
   support::WorkingDir work_;
 };
 
-// The visible top-level dialog of that object name, or null.
+// What most test functions start from, made fresh for each by the test class's
+// init() and dropped by its cleanup(): a working directory of their own, made
+// current, and the main window open on it. The window reads tests.tst only when a
+// command needs it, so a test may write its library after the window opened.
+class WindowFixture {
+ protected:
+  bool OpenFresh(bool withSample = false);  // false: the window did not become active
+  void Close() { open_.reset(); }
+  MainWindow& window() { return open_->window; }
+  const WorkDir& dir() const { return open_->dir; }
+
+ private:
+  struct Open {
+    explicit Open(bool withSample) : dir(withSample) {}
+    WorkDir dir;
+    MainWindow window;
+  };
+  std::optional<Open> open_;
+};
+
+// Which dialog a poll waits for.
+using DialogMatch = std::function<bool(const QDialog&)>;
+DialogMatch Named(const QString& objectName);
+DialogMatch AnyMessageBox();
+
+// The first visible top-level dialog that matches, or null.
+QDialog* FindDialog(const DialogMatch& matches);
 QDialog* FindDialog(const QString& objectName);
 
-// Runs action on the named dialog once it is open (so from inside its modal loop)
-// and sets *ran; gives up after timeoutMs. The flag lets the caller check it ran.
+// Runs action on the first matching dialog once it is open (so from inside its
+// modal loop) and sets *ran; gives up after timeoutMs. The flag lets the caller
+// check it ran.
+void WhenDialogOpens(DialogMatch matches, std::function<void(QDialog&)> action,
+                     std::shared_ptr<bool> ran, int timeoutMs = 3000);
 void WhenDialogOpens(const QString& objectName, std::function<void(QDialog&)> action,
                      std::shared_ptr<bool> ran, int timeoutMs = 3000);
+
+// For as long as it lives, runs action on every matching dialog that is open (the
+// action should close it): for dialogs that must not open, counted and closed so
+// that nothing waits on them.
+class DialogWatch {
+ public:
+  DialogWatch(DialogMatch matches, std::function<void(QDialog&)> action);
+
+ private:
+  QTimer timer_;
+};
 
 // Shows the window and waits until it is exposed and active (accelerators need it).
 bool OpenWindow(MainWindow& window);
@@ -48,9 +92,17 @@ bool OpenWindow(MainWindow& window);
 // Presses Ctrl+letter on the main window, as the user does for a command.
 void PressAccelerator(MainWindow& window, char letter);
 
+// Presses Ctrl+letter and runs action on the named dialog it opens, from inside the
+// dialog's modal loop, within WhenDialogOpens's bound. Returns whether it opened.
+bool ThroughDialog(MainWindow& window, char letter, const QString& dialogName,
+                   std::function<void(QDialog&)> action);
+
 // Chooses a test through the real Select Test dialog: Ctrl+S, then a double-click
 // on the entry with that text. Returns whether the dialog opened and had the entry.
 bool SelectThroughDialog(MainWindow& window, const QString& name);
+
+// SelectThroughDialog, then Enter on the main window: whether the run began.
+bool BeginThroughDialog(MainWindow& window, const QString& name);
 
 // Types text into the client area with real key events, one key per character.
 void TypeText(MainWindow& window, const std::string& text);
