@@ -21,10 +21,18 @@ void WorkDir::AddSample() const {
   std::filesystem::copy_file(KEYRILL_SAMPLE_LIBRARY, Library());
 }
 
-bool WindowFixture::OpenFresh(bool withSample) {
-  open_.reset();  // the last test's window and folder go before the new ones come
+bool WindowTests::OpenFresh(bool withSample) {
+  open_.reset();  // the last window and folder go before the new ones come
   open_.emplace(withSample);
   return OpenWindow(open_->window);
+}
+
+void WindowTests::init() {
+  QVERIFY(OpenFresh(withSample_));
+}
+
+void WindowTests::cleanup() {
+  open_.reset();
 }
 
 DialogMatch Named(const QString& objectName) {

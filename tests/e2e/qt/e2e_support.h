@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QObject>
 #include <QRect>
 #include <QString>
 #include <QTimer>
@@ -38,16 +39,26 @@ class WorkDir {
   support::WorkingDir work_;
 };
 
-// What most test functions start from, made fresh for each by the test class's
-// init() and dropped by its cleanup(): a working directory of their own, made
-// current, and the main window open on it. The window reads tests.tst only when a
-// command needs it, so a test may write its library after the window opened.
-class WindowFixture {
+// A QtTest class whose test functions each start from a fresh working directory of
+// their own, made current (with a copy of the sample library if asked), and the main
+// window open on it: made before each by init(), dropped after it by cleanup(). The
+// window reads tests.tst only when a command needs it, so a test may write its
+// library after the window opened.
+class WindowTests : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit WindowTests(bool withSample = false) : withSample_(withSample) {}
+
  protected:
-  bool OpenFresh(bool withSample = false);  // false: the window did not become active
-  void Close() { open_.reset(); }
+  // Starts afresh within a test function; false: the window did not become active.
+  bool OpenFresh(bool withSample = false);
   MainWindow& window() { return open_->window; }
   const WorkDir& dir() const { return open_->dir; }
+
+ private Q_SLOTS:
+  void init();
+  void cleanup();
 
  private:
   struct Open {
@@ -55,6 +66,7 @@ class WindowFixture {
     WorkDir dir;
     MainWindow window;
   };
+  bool withSample_;
   std::optional<Open> open_;
 };
 

@@ -62,13 +62,10 @@ const std::string kExample = "\r\n~Short\r\nhello world\r\r\nsecond line";
 
 }  // namespace
 
-class QtDialogsTest : public QObject, public WindowFixture {
+class QtDialogsTest : public WindowTests {
   Q_OBJECT
 
  private Q_SLOTS:
-  void init() { QVERIFY(OpenFresh()); }
-  void cleanup() { Close(); }
-
   void selectTestListsSortedAndChoosesOnlyByDoubleClick() {
     const std::string library =
         "\r\n~beta\r\nb\r\n~Alpha\r\nA\r\n~gamma\r\ng\r\n~alpha\r\na\r\n~beta\r\nb2\r\n~\r\ne\r\n~"

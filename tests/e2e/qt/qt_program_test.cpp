@@ -67,13 +67,10 @@ void Key(Run& run, std::size_t line, char c) {
 
 }  // namespace
 
-class QtProgramTest : public QObject, public WindowFixture {
+class QtProgramTest : public WindowTests {
   Q_OBJECT
 
  private Q_SLOTS:
-  void init() { QVERIFY(OpenFresh()); }
-  void cleanup() { Close(); }
-
   void windowGeometryAndMenu() {
     QCOMPARE(window().windowTitle(), QStringLiteral("Keyrill Beta 0.80"));
     QVERIFY(!window().windowIcon().isNull());

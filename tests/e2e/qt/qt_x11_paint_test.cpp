@@ -48,13 +48,13 @@ std::string CompareWithBuffer(MainWindow& window) {
 
 }  // namespace
 
-class QtX11PaintTest : public QObject, public WindowFixture {
+class QtX11PaintTest : public WindowTests {
   Q_OBJECT
 
- private Q_SLOTS:
-  void init() { QVERIFY(OpenFresh(true)); }
-  void cleanup() { Close(); }
+ public:
+  QtX11PaintTest() : WindowTests(true) {}
 
+ private Q_SLOTS:
   void initTestCase() {
     // Xvfb's 24-bit screen is the presenter's; only the switch turns it off.
     const bool off = qgetenv("KEYRILL_X11_PRESENTER") == "0";
