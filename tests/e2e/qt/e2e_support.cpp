@@ -36,17 +36,20 @@ void WindowTests::cleanup() {
 }
 
 DialogMatch Named(const QString& objectName) {
-  return [objectName](const QDialog& dialog) { return dialog.objectName() == objectName; };
+  return {objectName,
+          [objectName](const QDialog& dialog) { return dialog.objectName() == objectName; }};
 }
 
 DialogMatch AnyMessageBox() {
-  return [](const QDialog& dialog) { return qobject_cast<const QMessageBox*>(&dialog) != nullptr; };
+  return {QStringLiteral("a message box"), [](const QDialog& dialog) {
+            return qobject_cast<const QMessageBox*>(&dialog) != nullptr;
+          }};
 }
 
 QDialog* FindDialog(const DialogMatch& matches) {
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     auto* dialog = qobject_cast<QDialog*>(widget);
-    if (dialog != nullptr && dialog->isVisible() && matches(*dialog)) return dialog;
+    if (dialog != nullptr && dialog->isVisible() && matches.matches(*dialog)) return dialog;
   }
   return nullptr;
 }
@@ -67,13 +70,18 @@ void WhenDialogOpens(DialogMatch matches, std::function<void(QDialog&)> action,
     std::shared_ptr<bool> ran;
     int left;
     static void Run(std::shared_ptr<Poll> poll) {
+      if (poll->ran.use_count() == 1) return;  // nobody is waiting for it any more
       if (QDialog* dialog = FindDialog(poll->matches)) {
         *poll->ran = true;
         poll->action(*dialog);
         return;
       }
       poll->left -= kPollMs;
-      if (poll->left > 0) QTimer::singleShot(kPollMs, [poll] { Run(poll); });
+      if (poll->left > 0) {
+        QTimer::singleShot(kPollMs, [poll] { Run(poll); });
+      } else {
+        qWarning("no %s opened within the poll's time", qPrintable(poll->matches.what));
+      }
     }
   };
   auto poll = std::make_shared<Poll>(
@@ -116,6 +124,7 @@ bool ThroughDialog(MainWindow& window, char letter, const QString& dialogName,
   auto opened = std::make_shared<bool>(false);
   WhenDialogOpens(dialogName, std::move(action), opened);
   PressAccelerator(window, letter);
+  if (!*opened) qWarning("Ctrl+%c opened no %s", letter, qPrintable(dialogName));
   return *opened;
 }
 

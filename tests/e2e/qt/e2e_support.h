@@ -1,5 +1,5 @@
 // Helpers for driving the real Qt main window in tests: a fresh working directory
-// per test, finding a modal dialog from inside its own loop, reading the back
+// and window per test, finding a modal dialog from inside its own loop, reading the back
 // buffer's pixels and the run's lines. Test side (Qt).
 #pragma once
 
@@ -70,8 +70,11 @@ class WindowTests : public QObject {
   std::optional<Open> open_;
 };
 
-// Which dialog a poll waits for.
-using DialogMatch = std::function<bool(const QDialog&)>;
+// Which dialog a poll waits for, and its name for a message when none came.
+struct DialogMatch {
+  QString what;
+  std::function<bool(const QDialog&)> matches;
+};
 DialogMatch Named(const QString& objectName);
 DialogMatch AnyMessageBox();
 
@@ -80,16 +83,16 @@ QDialog* FindDialog(const DialogMatch& matches);
 QDialog* FindDialog(const QString& objectName);
 
 // Runs action on the first matching dialog once it is open (so from inside its
-// modal loop) and sets *ran; gives up after timeoutMs. The flag lets the caller
-// check it ran.
+// modal loop) and sets *ran; gives up after timeoutMs with a warning naming it, or
+// quietly once the caller no longer holds ran (so no poll outlives its test).
 void WhenDialogOpens(DialogMatch matches, std::function<void(QDialog&)> action,
                      std::shared_ptr<bool> ran, int timeoutMs = 3000);
 void WhenDialogOpens(const QString& objectName, std::function<void(QDialog&)> action,
                      std::shared_ptr<bool> ran, int timeoutMs = 3000);
 
 // For as long as it lives, runs action on every matching dialog that is open (the
-// action should close it): for dialogs that must not open, counted and closed so
-// that nothing waits on them.
+// action should close it): for dialogs that may open any number of times, or must
+// not open at all, each handled so that nothing waits on it.
 class DialogWatch {
  public:
   DialogWatch(DialogMatch matches, std::function<void(QDialog&)> action);

@@ -46,8 +46,9 @@ bool CentredOnMain(const QDialog& dialog, const MainWindow& window) {
 }
 
 // Puts the title and text of the first message box to open in *text and dismisses
-// it; the poll gives up after five seconds.
-void WhenMessageBoxOpens(std::shared_ptr<QString> text) {
+// it; the poll gives up after five seconds, or when the flag returned is dropped.
+std::shared_ptr<bool> WhenMessageBoxOpens(std::shared_ptr<QString> text) {
+  auto opened = std::make_shared<bool>(false);
   WhenDialogOpens(
       AnyMessageBox(),
       [text](QDialog& dialog) {
@@ -55,7 +56,8 @@ void WhenMessageBoxOpens(std::shared_ptr<QString> text) {
         *text = box.windowTitle() + QStringLiteral(" | ") + box.text();
         box.button(QMessageBox::Ok)->click();
       },
-      std::make_shared<bool>(false), 5000);
+      opened, 5000);
+  return opened;
 }
 
 const std::string kExample = "\r\n~Short\r\nhello world\r\r\nsecond line";
@@ -400,7 +402,7 @@ class QtDialogsTest : public WindowTests {
                      QTest::keyClicks(textBox, QStringLiteral("some text"));
                      QTest::keyClick(textBox, Qt::Key_Return, Qt::ControlModifier);
                      QTest::keyClicks(textBox, QStringLiteral("more"));
-                     WhenMessageBoxOpens(message);
+                     const auto boxOpened = WhenMessageBoxOpens(message);
                      QTest::keyClick(nameBox, Qt::Key_Return);  // Save fails; the box is dismissed
                      stayed = dialog.isVisible();
                      name = nameBox->text();

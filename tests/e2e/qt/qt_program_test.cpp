@@ -413,14 +413,15 @@ class QtProgramTest : public WindowTests {
         QStringLiteral("Report"),
         [&](QDialog& first) {
           // Any further Report is counted and closed, so the test cannot hang on it.
-          const DialogWatch closer(
-              [&first](const QDialog& dialog) {
-                return &dialog != &first && dialog.objectName() == QStringLiteral("Report");
-              },
-              [&secondReports](QDialog& dialog) {
-                ++secondReports;
-                dialog.done(0);
-              });
+          const DialogWatch closer({QStringLiteral("second Report"),
+                                    [&first](const QDialog& dialog) {
+                                      return &dialog != &first &&
+                                             dialog.objectName() == QStringLiteral("Report");
+                                    }},
+                                   [&secondReports](QDialog& dialog) {
+                                     ++secondReports;
+                                     dialog.done(0);
+                                   });
           QTest::sendKeyEvent(QTest::Click, &window().view(), Qt::Key_Y, QStringLiteral("y"),
                               Qt::NoModifier);
           QInputMethodEvent commit;
