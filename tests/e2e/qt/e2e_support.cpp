@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -13,39 +14,92 @@
 namespace keyrill::qt::test {
 
 WorkDir::WorkDir(bool withSample) {
-  if (withSample) std::filesystem::copy_file(KEYRILL_SAMPLE_LIBRARY, Library());
+  if (withSample) AddSample();
 }
 
-QDialog* FindDialog(const QString& objectName) {
+void WorkDir::AddSample() const {
+  std::filesystem::copy_file(KEYRILL_SAMPLE_LIBRARY, Library());
+}
+
+bool WindowTests::OpenFresh(bool withSample) {
+  open_.reset();  // the last window and folder go before the new ones come
+  open_.emplace(withSample);
+  return OpenWindow(open_->window);
+}
+
+void WindowTests::init() {
+  QVERIFY(OpenFresh(withSample_));
+}
+
+void WindowTests::cleanup() {
+  open_.reset();
+}
+
+DialogMatch Named(const QString& objectName) {
+  return {objectName,
+          [objectName](const QDialog& dialog) { return dialog.objectName() == objectName; }};
+}
+
+DialogMatch AnyMessageBox() {
+  return {QStringLiteral("a message box"), [](const QDialog& dialog) {
+            return qobject_cast<const QMessageBox*>(&dialog) != nullptr;
+          }};
+}
+
+QDialog* FindDialog(const DialogMatch& matches) {
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     auto* dialog = qobject_cast<QDialog*>(widget);
-    if (dialog != nullptr && dialog->isVisible() && dialog->objectName() == objectName) {
-      return dialog;
-    }
+    if (dialog != nullptr && dialog->isVisible() && matches.matches(*dialog)) return dialog;
   }
   return nullptr;
 }
 
-void WhenDialogOpens(const QString& objectName, std::function<void(QDialog&)> action,
+QDialog* FindDialog(const QString& objectName) {
+  return FindDialog(Named(objectName));
+}
+
+namespace {
+constexpr int kPollMs = 10;
+}  // namespace
+
+void WhenDialogOpens(DialogMatch matches, std::function<void(QDialog&)> action,
                      std::shared_ptr<bool> ran, int timeoutMs) {
   struct Poll {
-    QString name;
+    DialogMatch matches;
     std::function<void(QDialog&)> action;
     std::shared_ptr<bool> ran;
     int left;
     static void Run(std::shared_ptr<Poll> poll) {
-      if (QDialog* dialog = FindDialog(poll->name)) {
+      if (poll->ran.use_count() == 1) return;  // nobody is waiting for it any more
+      if (QDialog* dialog = FindDialog(poll->matches)) {
         *poll->ran = true;
         poll->action(*dialog);
         return;
       }
-      poll->left -= 10;
-      if (poll->left > 0) QTimer::singleShot(10, [poll] { Run(poll); });
+      poll->left -= kPollMs;
+      if (poll->left > 0) {
+        QTimer::singleShot(kPollMs, [poll] { Run(poll); });
+      } else {
+        qWarning("no %s opened within the poll's time", qPrintable(poll->matches.what));
+      }
     }
   };
-  auto poll =
-      std::make_shared<Poll>(Poll{objectName, std::move(action), std::move(ran), timeoutMs});
+  auto poll = std::make_shared<Poll>(
+      Poll{std::move(matches), std::move(action), std::move(ran), timeoutMs});
   QTimer::singleShot(0, [poll] { Poll::Run(poll); });
+}
+
+void WhenDialogOpens(const QString& objectName, std::function<void(QDialog&)> action,
+                     std::shared_ptr<bool> ran, int timeoutMs) {
+  WhenDialogOpens(Named(objectName), std::move(action), std::move(ran), timeoutMs);
+}
+
+DialogWatch::DialogWatch(DialogMatch matches, std::function<void(QDialog&)> action) {
+  QObject::connect(&timer_, &QTimer::timeout,
+                   [matches = std::move(matches), action = std::move(action)] {
+                     if (QDialog* dialog = FindDialog(matches)) action(*dialog);
+                   });
+  timer_.start(kPollMs);
 }
 
 bool OpenWindow(MainWindow& window) {
@@ -65,12 +119,20 @@ void PressAccelerator(MainWindow& window, char letter) {
   QTest::keyClick(&window.view(), static_cast<Qt::Key>(letter), Qt::ControlModifier);
 }
 
-bool SelectThroughDialog(MainWindow& window, const QString& name) {
-  auto found = std::make_shared<bool>(false);
+bool ThroughDialog(MainWindow& window, char letter, const QString& dialogName,
+                   std::function<void(QDialog&)> action) {
   auto opened = std::make_shared<bool>(false);
-  WhenDialogOpens(
-      QStringLiteral("SelectTest"),
-      [name, found](QDialog& dialog) {
+  WhenDialogOpens(dialogName, std::move(action), opened);
+  PressAccelerator(window, letter);
+  if (!*opened) qWarning("Ctrl+%c opened no %s", letter, qPrintable(dialogName));
+  return *opened;
+}
+
+bool SelectThroughDialog(MainWindow& window, const QString& name) {
+  // Shared: a poll that outlives this call (the dialog never opened) may still run.
+  auto found = std::make_shared<bool>(false);
+  const bool opened =
+      ThroughDialog(window, 'S', QStringLiteral("SelectTest"), [name, found](QDialog& dialog) {
         auto* list = dialog.findChild<QListWidget*>(QStringLiteral("IDC_TEST_LIST"));
         if (list == nullptr) return;
         const QList<QListWidgetItem*> items = list->findItems(name, Qt::MatchExactly);
@@ -82,10 +144,14 @@ bool SelectThroughDialog(MainWindow& window, const QString& name) {
         const QPoint centre = list->visualItemRect(items.first()).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
-      },
-      opened);
-  PressAccelerator(window, 'S');
-  return *opened && *found && FindDialog(QStringLiteral("SelectTest")) == nullptr;
+      });
+  return opened && *found && FindDialog(QStringLiteral("SelectTest")) == nullptr;
+}
+
+bool BeginThroughDialog(MainWindow& window, const QString& name) {
+  if (!SelectThroughDialog(window, name)) return false;
+  QTest::keyClick(&window.view(), Qt::Key_Return);
+  return window.program().TestRunning;
 }
 
 void TypeText(MainWindow& window, const std::string& text) {

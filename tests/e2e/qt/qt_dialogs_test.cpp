@@ -14,7 +14,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <algorithm>
 
 #include "e2e_support.h"
@@ -46,71 +45,55 @@ bool CentredOnMain(const QDialog& dialog, const MainWindow& window) {
          CentredTopLeft(window.frameGeometry(), dialog.frameGeometry().size());
 }
 
-// The text of the first message box to open, which is then dismissed; the poll
-// gives up after five seconds.
-void WhenMessageBoxOpens(std::shared_ptr<QString> text) {
-  auto* poll = new QTimer(qApp);
-  auto left = std::make_shared<int>(500);
-  QObject::connect(poll, &QTimer::timeout, [poll, text, left] {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-      auto* box = qobject_cast<QMessageBox*>(widget);
-      if (box == nullptr || !box->isVisible()) continue;
-      *text = box->windowTitle() + QStringLiteral(" | ") + box->text();
-      *left = 0;
-      box->button(QMessageBox::Ok)->click();
-      break;
-    }
-    if (--*left <= 0) {
-      poll->stop();
-      poll->deleteLater();
-    }
-  });
-  poll->start(10);
+// Puts the title and text of the first message box to open in *text and dismisses
+// it; the poll gives up after five seconds, or when the flag returned is dropped.
+std::shared_ptr<bool> WhenMessageBoxOpens(std::shared_ptr<QString> text) {
+  auto opened = std::make_shared<bool>(false);
+  WhenDialogOpens(
+      AnyMessageBox(),
+      [text](QDialog& dialog) {
+        auto& box = static_cast<QMessageBox&>(dialog);
+        *text = box.windowTitle() + QStringLiteral(" | ") + box.text();
+        box.button(QMessageBox::Ok)->click();
+      },
+      opened, 5000);
+  return opened;
 }
 
 const std::string kExample = "\r\n~Short\r\nhello world\r\r\nsecond line";
 
 }  // namespace
 
-class QtDialogsTest : public QObject {
+class QtDialogsTest : public WindowTests {
   Q_OBJECT
 
  private Q_SLOTS:
   void selectTestListsSortedAndChoosesOnlyByDoubleClick() {
-    WorkDir dir(false);
     const std::string library =
         "\r\n~beta\r\nb\r\n~Alpha\r\nA\r\n~gamma\r\ng\r\n~alpha\r\na\r\n~beta\r\nb2\r\n~\r\ne\r\n~"
         "Zulu\r\nz";
-    support::WriteFile(dir.Library(), library);
-    MainWindow window;
-    QVERIFY(OpenWindow(window));
-    Program& program = window.program();
+    support::WriteFile(dir().Library(), library);
+    Program& program = window().program();
 
     QStringList texts;
     bool placed = false;
     bool listPlaced = false;
     bool focused = false;
     bool openAfterKeys = false;
-    auto opened = std::make_shared<bool>(false);
-    WhenDialogOpens(
-        QStringLiteral("SelectTest"),
-        [&](QDialog& dialog) {
-          auto* list = dialog.findChild<QListWidget*>(QStringLiteral("IDC_TEST_LIST"));
-          texts = ListTexts(*list);
-          placed = dialog.size() == QSize(200, 229) && CentredOnMain(dialog, window);
-          listPlaced = list->geometry() == QRect(11, 11, 179, 206);
-          focused = dialog.focusWidget() == list;
-          // Arrows move the highlight, Enter chooses nothing; Escape closes.
-          list->setCurrentRow(0);
-          QTest::keyClick(list, Qt::Key_Down);
-          QTest::keyClick(list, Qt::Key_Return);
-          QTest::keyClick(list, Qt::Key_Enter, Qt::KeypadModifier);
-          openAfterKeys = dialog.isVisible() && list->currentRow() == 1;
-          QTest::keyClick(list, Qt::Key_Escape);
-        },
-        opened);
-    PressAccelerator(window, 'S');
-    QVERIFY(*opened);
+    QVERIFY(ThroughDialog(window(), 'S', QStringLiteral("SelectTest"), [&](QDialog& dialog) {
+      auto* list = dialog.findChild<QListWidget*>(QStringLiteral("IDC_TEST_LIST"));
+      texts = ListTexts(*list);
+      placed = dialog.size() == QSize(200, 229) && CentredOnMain(dialog, window());
+      listPlaced = list->geometry() == QRect(11, 11, 179, 206);
+      focused = dialog.focusWidget() == list;
+      // Arrows move the highlight, Enter chooses nothing; Escape closes.
+      list->setCurrentRow(0);
+      QTest::keyClick(list, Qt::Key_Down);
+      QTest::keyClick(list, Qt::Key_Return);
+      QTest::keyClick(list, Qt::Key_Enter, Qt::KeypadModifier);
+      openAfterKeys = dialog.isVisible() && list->currentRow() == 1;
+      QTest::keyClick(list, Qt::Key_Escape);
+    }));
     QCOMPARE(texts, QStringList({QString(), QStringLiteral("Alpha"), QStringLiteral("alpha"),
                                  QStringLiteral("beta"), QStringLiteral("beta"),
                                  QStringLiteral("gamma"), QStringLiteral("Zulu")}));
@@ -132,75 +115,51 @@ class QtDialogsTest : public QObject {
         {4, "beta", "Press enter to begin the test..."},
     };
     for (const Choice& choice : choices) {
-      auto again = std::make_shared<bool>(false);
-      WhenDialogOpens(
-          QStringLiteral("SelectTest"),
-          [&](QDialog& dialog) {
-            DoubleClickRow(*dialog.findChild<QListWidget*>(QStringLiteral("IDC_TEST_LIST")),
-                           choice.row);
-          },
-          again);
-      PressAccelerator(window, 'S');
-      QVERIFY(*again);
+      QVERIFY(ThroughDialog(window(), 'S', QStringLiteral("SelectTest"), [&](QDialog& dialog) {
+        DoubleClickRow(*dialog.findChild<QListWidget*>(QStringLiteral("IDC_TEST_LIST")),
+                       choice.row);
+      }));
       QVERIFY(FindDialog(QStringLiteral("SelectTest")) == nullptr);
       QCOMPARE(std::string(program.SelectedTest.data()), std::string(choice.selected));
-      QVERIFY(ShowsText(window.backBuffer(), Font::Text, 12, 12, choice.prompt));
-      QVERIFY(ShowsText(window.backBuffer(), Font::Text, 12,
-                        window.program().layout.CharHeight + 12, choice.selected));
+      QVERIFY(ShowsText(window().backBuffer(), Font::Text, 12, 12, choice.prompt));
+      QVERIFY(ShowsText(window().backBuffer(), Font::Text, 12,
+                        window().program().layout.CharHeight + 12, choice.selected));
     }
 
     // A double-click where no entry is selected keeps the name and still closes.
-    auto blank = std::make_shared<bool>(false);
-    WhenDialogOpens(
-        QStringLiteral("SelectTest"),
-        [&](QDialog& dialog) {
-          auto* list = dialog.findChild<QListWidget*>(QStringLiteral("IDC_TEST_LIST"));
-          list->clearSelection();
-          const QPoint below(20, list->viewport()->height() - 5);
-          QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, below);
-        },
-        blank);
-    PressAccelerator(window, 'S');
-    QVERIFY(*blank);
+    QVERIFY(ThroughDialog(window(), 'S', QStringLiteral("SelectTest"), [&](QDialog& dialog) {
+      auto* list = dialog.findChild<QListWidget*>(QStringLiteral("IDC_TEST_LIST"));
+      list->clearSelection();
+      const QPoint below(20, list->viewport()->height() - 5);
+      QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, below);
+    }));
     QVERIFY(FindDialog(QStringLiteral("SelectTest")) == nullptr);
     QCOMPARE(std::string(program.SelectedTest.data()), std::string("beta"));
   }
 
   void addTestAppendsTheExampleBytes() {
-    WorkDir dir(false);
-    MainWindow window;
-    QVERIFY(OpenWindow(window));
     bool placed = false;
     bool nameFocused = false;
-    auto opened = std::make_shared<bool>(false);
-    WhenDialogOpens(
-        QStringLiteral("AddTest"),
-        [&](QDialog& dialog) {
-          placed = dialog.size() == QSize(380, 319) && CentredOnMain(dialog, window);
-          auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("IDC_TEST_NAME"));
-          auto* text = dialog.findChild<QPlainTextEdit*>(QStringLiteral("IDC_TEST_TEXT"));
-          nameFocused = dialog.focusWidget() == name;
-          QTest::keyClicks(name, QStringLiteral("Short"));
-          QTest::keyClicks(text, QStringLiteral("hello world"));
-          QTest::keyClick(text, Qt::Key_Return, Qt::ControlModifier);
-          QTest::keyClicks(text, QStringLiteral("second line"));
-          QTest::keyClick(text, Qt::Key_Return);  // the default button: save and close
-        },
-        opened);
-    PressAccelerator(window, 'A');
-    QVERIFY(*opened);
+    QVERIFY(ThroughDialog(window(), 'A', QStringLiteral("AddTest"), [&](QDialog& dialog) {
+      placed = dialog.size() == QSize(380, 319) && CentredOnMain(dialog, window());
+      auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("IDC_TEST_NAME"));
+      auto* text = dialog.findChild<QPlainTextEdit*>(QStringLiteral("IDC_TEST_TEXT"));
+      nameFocused = dialog.focusWidget() == name;
+      QTest::keyClicks(name, QStringLiteral("Short"));
+      QTest::keyClicks(text, QStringLiteral("hello world"));
+      QTest::keyClick(text, Qt::Key_Return, Qt::ControlModifier);
+      QTest::keyClicks(text, QStringLiteral("second line"));
+      QTest::keyClick(text, Qt::Key_Return);  // the default button: save and close
+    }));
     QVERIFY(placed);
     QVERIFY(nameFocused);
     QVERIFY(FindDialog(QStringLiteral("AddTest")) == nullptr);
-    const std::string bytes = support::ReadFile(dir.Library());
+    const std::string bytes = support::ReadFile(dir().Library());
     QCOMPARE(bytes.size(), std::size_t{35});
     QCOMPARE(bytes, kExample);
   }
 
   void nameBoxTakesFortySevenCharactersOnOneLine() {
-    WorkDir dir(false);
-    MainWindow window;
-    QVERIFY(OpenWindow(window));
     struct Entry {
       const char* what;
       QString typed;
@@ -214,53 +173,41 @@ class QtDialogsTest : public QObject {
     };
     for (const Entry& entry : entries) {
       QString kept;
-      auto opened = std::make_shared<bool>(false);
-      WhenDialogOpens(
-          QStringLiteral("AddTest"),
-          [&](QDialog& dialog) {
-            auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("IDC_TEST_NAME"));
-            if (!entry.typed.isEmpty()) QTest::keyClicks(name, entry.typed);
-            if (!entry.pasted.isEmpty()) {
-              QApplication::clipboard()->setText(entry.pasted);
-              name->paste();
-            }
-            kept = name->text();
-            QTest::keyClick(name, Qt::Key_Escape);  // leaves without writing
-          },
-          opened);
-      PressAccelerator(window, 'A');
-      QVERIFY2(*opened, entry.what);
+      QVERIFY2(ThroughDialog(window(), 'A', QStringLiteral("AddTest"),
+                             [&](QDialog& dialog) {
+                               auto* name =
+                                   dialog.findChild<QLineEdit*>(QStringLiteral("IDC_TEST_NAME"));
+                               if (!entry.typed.isEmpty()) QTest::keyClicks(name, entry.typed);
+                               if (!entry.pasted.isEmpty()) {
+                                 QApplication::clipboard()->setText(entry.pasted);
+                                 name->paste();
+                               }
+                               kept = name->text();
+                               QTest::keyClick(name, Qt::Key_Escape);  // leaves without writing
+                             }),
+               entry.what);
       QVERIFY2(kept == entry.kept, entry.what);
     }
-    QVERIFY(!QFile::exists(dir.Path(QStringLiteral("tests.tst"))));
+    QVERIFY(!QFile::exists(dir().Path(QStringLiteral("tests.tst"))));
   }
 
   void textBoxHoldsOnlyItsVisibleLines() {
-    WorkDir dir(false);
-    MainWindow window;
-    QVERIFY(OpenWindow(window));
     int visible = 0;
     int blocks = 0;
     bool plain = false;
-    auto opened = std::make_shared<bool>(false);
-    WhenDialogOpens(
-        QStringLiteral("AddTest"),
-        [&](QDialog& dialog) {
-          auto* text = dialog.findChild<TestTextBox*>(QStringLiteral("IDC_TEST_TEXT"));
-          plain = text->lineWrapMode() == QPlainTextEdit::NoWrap &&
-                  text->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff &&
-                  text->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff &&
-                  text->geometry() == DialogRect(7, 25, 239, 164);
-          visible = text->VisibleLines();
-          QTest::keyClicks(text, QStringLiteral("a"));
-          for (int i = 0; i < 60; ++i) QTest::keyClick(text, Qt::Key_Return, Qt::ControlModifier);
-          QTest::keyClicks(text, QStringLiteral("z"));
-          blocks = text->document()->blockCount();
-          QTest::keyClick(text, Qt::Key_Enter, Qt::KeypadModifier);
-        },
-        opened);
-    PressAccelerator(window, 'A');
-    QVERIFY(*opened);
+    QVERIFY(ThroughDialog(window(), 'A', QStringLiteral("AddTest"), [&](QDialog& dialog) {
+      auto* text = dialog.findChild<TestTextBox*>(QStringLiteral("IDC_TEST_TEXT"));
+      plain = text->lineWrapMode() == QPlainTextEdit::NoWrap &&
+              text->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff &&
+              text->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff &&
+              text->geometry() == DialogRect(7, 25, 239, 164);
+      visible = text->VisibleLines();
+      QTest::keyClicks(text, QStringLiteral("a"));
+      for (int i = 0; i < 60; ++i) QTest::keyClick(text, Qt::Key_Return, Qt::ControlModifier);
+      QTest::keyClicks(text, QStringLiteral("z"));
+      blocks = text->document()->blockCount();
+      QTest::keyClick(text, Qt::Key_Enter, Qt::KeypadModifier);
+    }));
     QVERIFY(plain);
     QVERIFY2(visible >= 12 && visible <= 30, qPrintable(QString::number(visible)));
     QCOMPARE(blocks, visible);
@@ -272,41 +219,31 @@ class QtDialogsTest : public QObject {
       if (c == '\n') stored.push_back('\r');
       stored.push_back(c);
     }
-    QCOMPARE(support::ReadFile(dir.Library()), "\r\n~\r\n" + stored);
+    QCOMPARE(support::ReadFile(dir().Library()), "\r\n~\r\n" + stored);
   }
 
   // A pasted text can carry U+0000; the library never gets a zero byte.
   void pastedZeroCharactersAreDropped() {
-    WorkDir dir(false);
-    MainWindow window;
-    QVERIFY(OpenWindow(window));
     QString shown;
-    auto opened = std::make_shared<bool>(false);
-    WhenDialogOpens(
-        QStringLiteral("AddTest"),
-        [&](QDialog& dialog) {
-          auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("IDC_TEST_NAME"));
-          auto* text = dialog.findChild<TestTextBox*>(QStringLiteral("IDC_TEST_TEXT"));
-          QTest::keyClicks(name, QStringLiteral("Nul"));
-          text->setFocus();
-          QApplication::clipboard()->setText(QString::fromUtf16(u"a\u0000b\r\n\u0000c\u0000", 8));
-          text->paste();
-          shown = text->toPlainText();
-          QTest::keyClick(text, Qt::Key_Return);
-        },
-        opened);
-    PressAccelerator(window, 'A');
-    QVERIFY(*opened);
+    QVERIFY(ThroughDialog(window(), 'A', QStringLiteral("AddTest"), [&](QDialog& dialog) {
+      auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("IDC_TEST_NAME"));
+      auto* text = dialog.findChild<TestTextBox*>(QStringLiteral("IDC_TEST_TEXT"));
+      QTest::keyClicks(name, QStringLiteral("Nul"));
+      text->setFocus();
+      QApplication::clipboard()->setText(QString::fromUtf16(u"a\u0000b\r\n\u0000c\u0000", 8));
+      text->paste();
+      shown = text->toPlainText();
+      QTest::keyClick(text, Qt::Key_Return);
+    }));
     QCOMPARE(shown, QStringLiteral("ab\nc"));
-    QCOMPARE(QByteArray::fromStdString(support::ReadFile(dir.Library())),
+    QCOMPARE(QByteArray::fromStdString(support::ReadFile(dir().Library())),
              QByteArray("\r\n~Nul\r\nab\r\r\nc"));
   }
 
   // Both lists follow the locale's collation, as a sorted Windows list box does:
   // accented names among their letters, case ignored, equal names in file order.
   void listsSortByTheLocale() {
-    WorkDir dir(false);
-    support::WriteFile(dir.Library(),
+    support::WriteFile(dir().Library(),
                        "\r\n~Zulu\r\nz\r\n~\xC9"
                        "cole\r\ne\r\n~apple\r\na\r\n~Eagle\r\ne\r\n"
                        "~\xD6l\r\no\r\n~eagle\r\ne");
@@ -330,93 +267,75 @@ class QtDialogsTest : public QObject {
          {QStringLiteral("apple"), QStringLiteral("Eagle"), QStringLiteral("eagle"), ecole,
           QStringLiteral("Zulu"), ol}},
     };
-    MainWindow window;
-    QVERIFY(OpenWindow(window));
     const QLocale before;
     for (const Case& c : cases) {
       const char* dialogName = c.dialogName;
       const QStringList& expected = c.expected;
       QLocale::setDefault(c.locale);
       QStringList texts;
-      auto opened = std::make_shared<bool>(false);
-      WhenDialogOpens(
-          QString::fromLatin1(dialogName),
+      const bool opened = ThroughDialog(
+          window(), dialogName[0] == 'S' ? 'S' : 'E', QString::fromLatin1(dialogName),
           [&](QDialog& dialog) {
             texts = ListTexts(*dialog.findChild<QListWidget*>(QStringLiteral("IDC_TEST_LIST")));
             QTest::keyClick(&dialog, Qt::Key_Escape);
-          },
-          opened);
-      PressAccelerator(window, dialogName[0] == 'S' ? 'S' : 'E');
+          });
       QLocale::setDefault(before);
-      QVERIFY2(*opened, dialogName);
+      QVERIFY2(opened, dialogName);
       QCOMPARE(texts, expected);
     }
   }
 
   void editTestFillsTheNameAndAppends() {
-    WorkDir dir(true);
-    const std::string original = support::ReadFile(dir.Library());
-    MainWindow window;
-    QVERIFY(OpenWindow(window));
+    dir().AddSample();
+    const std::string original = support::ReadFile(dir().Library());
     bool placed = false;
     bool updateFocused = false;
     QStringList tabOrder;
     QString nameAfterClick;
     bool idleUntouched = false;
     bool stillOpen = false;
-    auto opened = std::make_shared<bool>(false);
-    WhenDialogOpens(
-        QStringLiteral("EditTest"),
-        [&](QDialog& dialog) {
-          placed = dialog.size() == QSize(534, 322) && CentredOnMain(dialog, window);
-          auto* update = dialog.findChild<QPushButton*>(QStringLiteral("IDC_UPDATE_BUTTON"));
-          auto* list = dialog.findChild<QListWidget*>(QStringLiteral("IDC_TEST_LIST"));
-          auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("IDC_TEST_NAME"));
-          auto* text = dialog.findChild<QPlainTextEdit*>(QStringLiteral("IDC_TEST_TEXT"));
-          updateFocused = dialog.focusWidget() == update && update->isDefault() &&
-                          list->geometry() == DialogRect(249, 7, 100, 183);
-          for (QWidget* at = update; tabOrder.size() < 4; at = at->nextInFocusChain()) {
-            if (at->focusPolicy() & Qt::TabFocus) tabOrder << at->objectName();
-          }
-          const QImage before = window.backBuffer().copy();
-          const int row = static_cast<int>(ListTexts(*list).indexOf(QStringLiteral("Warm-up")));
-          DoubleClickRow(*list, row);
-          nameAfterClick = name->text();
-          idleUntouched = window.backBuffer() == before;
-          stillOpen = dialog.isVisible();
-          QTest::keyClicks(text, QStringLiteral("again"));
-          QTest::mouseClick(update, Qt::LeftButton);
-        },
-        opened);
-    PressAccelerator(window, 'E');
-    QVERIFY(*opened);
+    QVERIFY(ThroughDialog(window(), 'E', QStringLiteral("EditTest"), [&](QDialog& dialog) {
+      placed = dialog.size() == QSize(534, 322) && CentredOnMain(dialog, window());
+      auto* update = dialog.findChild<QPushButton*>(QStringLiteral("IDC_UPDATE_BUTTON"));
+      auto* list = dialog.findChild<QListWidget*>(QStringLiteral("IDC_TEST_LIST"));
+      auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("IDC_TEST_NAME"));
+      auto* text = dialog.findChild<QPlainTextEdit*>(QStringLiteral("IDC_TEST_TEXT"));
+      updateFocused = dialog.focusWidget() == update && update->isDefault() &&
+                      list->geometry() == DialogRect(249, 7, 100, 183);
+      for (QWidget* at = update; tabOrder.size() < 4; at = at->nextInFocusChain()) {
+        if (at->focusPolicy() & Qt::TabFocus) tabOrder << at->objectName();
+      }
+      const QImage before = window().backBuffer().copy();
+      const int row = static_cast<int>(ListTexts(*list).indexOf(QStringLiteral("Warm-up")));
+      DoubleClickRow(*list, row);
+      nameAfterClick = name->text();
+      idleUntouched = window().backBuffer() == before;
+      stillOpen = dialog.isVisible();
+      QTest::keyClicks(text, QStringLiteral("again"));
+      QTest::mouseClick(update, Qt::LeftButton);
+    }));
     QVERIFY(placed);
     QVERIFY(updateFocused);
     QCOMPARE(tabOrder,
              QStringList({QStringLiteral("IDC_UPDATE_BUTTON"), QStringLiteral("IDC_TEST_TEXT"),
                           QStringLiteral("IDC_TEST_NAME"), QStringLiteral("IDC_TEST_LIST")}));
     QCOMPARE(nameAfterClick, QStringLiteral("Warm-up"));
-    QCOMPARE(std::string(window.program().SelectedTest.data()), std::string("Warm-up"));
+    QCOMPARE(std::string(window().program().SelectedTest.data()), std::string("Warm-up"));
     QVERIFY(idleUntouched);  // Edit Test's double-click does not redraw the idle rows
     QVERIFY(stillOpen);
     QVERIFY(FindDialog(QStringLiteral("EditTest")) == nullptr);
-    QCOMPARE(support::ReadFile(dir.Library()), original + "\r\n~Warm-up\r\nagain");
+    QCOMPARE(support::ReadFile(dir().Library()), original + "\r\n~Warm-up\r\nagain");
 
     // Enter as soon as it opens runs Update with both boxes empty.
-    auto empty = std::make_shared<bool>(false);
-    WhenDialogOpens(
-        QStringLiteral("EditTest"),
-        [](QDialog& dialog) { QTest::keyClick(dialog.focusWidget(), Qt::Key_Return); }, empty);
-    PressAccelerator(window, 'E');
-    QVERIFY(*empty);
-    QCOMPARE(support::ReadFile(dir.Library()), original + "\r\n~Warm-up\r\nagain" + "\r\n~\r\n");
+    QVERIFY(ThroughDialog(window(), 'E', QStringLiteral("EditTest"), [](QDialog& dialog) {
+      QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+    }));
+    QCOMPARE(support::ReadFile(dir().Library()), original + "\r\n~Warm-up\r\nagain" + "\r\n~\r\n");
   }
 
   void leavingWritesNothing() {
-    WorkDir dir(true);
-    const std::string original = support::ReadFile(dir.Library());
-    MainWindow window;
-    QVERIFY(OpenWindow(window));
+    dir().AddSample();
+    const std::string original = support::ReadFile(dir().Library());
     struct Way {
       char accelerator;
       const char* dialog;
@@ -427,26 +346,24 @@ class QtDialogsTest : public QObject {
                                    {'E', "EditTest", false},
                                    {'E', "EditTest", true}};
     for (const Way& way : ways) {
-      auto opened = std::make_shared<bool>(false);
-      WhenDialogOpens(
-          QString::fromLatin1(way.dialog),
-          [&](QDialog& dialog) {
-            QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("IDC_TEST_NAME")),
-                             QStringLiteral("Never"));
-            QTest::keyClicks(dialog.findChild<QPlainTextEdit*>(QStringLiteral("IDC_TEST_TEXT")),
-                             QStringLiteral("stored"));
-            if (way.closeBox) {
-              dialog.close();
-            } else {
-              QTest::keyClick(&dialog, Qt::Key_Escape);
-            }
-          },
-          opened);
-      PressAccelerator(window, way.accelerator);
-      QVERIFY2(*opened, way.dialog);
+      QVERIFY2(ThroughDialog(
+                   window(), way.accelerator, QString::fromLatin1(way.dialog),
+                   [&](QDialog& dialog) {
+                     QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("IDC_TEST_NAME")),
+                                      QStringLiteral("Never"));
+                     QTest::keyClicks(
+                         dialog.findChild<QPlainTextEdit*>(QStringLiteral("IDC_TEST_TEXT")),
+                         QStringLiteral("stored"));
+                     if (way.closeBox) {
+                       dialog.close();
+                     } else {
+                       QTest::keyClick(&dialog, Qt::Key_Escape);
+                     }
+                   }),
+               way.dialog);
       QVERIFY(FindDialog(QString::fromLatin1(way.dialog)) == nullptr);
     }
-    QCOMPARE(support::ReadFile(dir.Library()), original);
+    QCOMPARE(support::ReadFile(dir().Library()), original);
   }
 
   void failedSaveKeepsTheDialogOpen() {
@@ -469,34 +386,30 @@ class QtDialogsTest : public QObject {
                         "with a text editor and save again.")},
     };
     for (const Library& library : libraries) {
-      WorkDir dir(false);
-      library.make(dir.Path(QStringLiteral("tests.tst")));
-      MainWindow window;
-      QVERIFY(OpenWindow(window));
+      QVERIFY(OpenFresh());  // a folder and a window of its own for each library
+      library.make(dir().Path(QStringLiteral("tests.tst")));
       auto message = std::make_shared<QString>();
       bool stayed = false;
       QString name;
       QString text;
-      auto opened = std::make_shared<bool>(false);
-      WhenDialogOpens(
-          QStringLiteral("AddTest"),
-          [&](QDialog& dialog) {
-            auto* nameBox = dialog.findChild<QLineEdit*>(QStringLiteral("IDC_TEST_NAME"));
-            auto* textBox = dialog.findChild<QPlainTextEdit*>(QStringLiteral("IDC_TEST_TEXT"));
-            QTest::keyClicks(nameBox, QStringLiteral("Kept"));
-            QTest::keyClicks(textBox, QStringLiteral("some text"));
-            QTest::keyClick(textBox, Qt::Key_Return, Qt::ControlModifier);
-            QTest::keyClicks(textBox, QStringLiteral("more"));
-            WhenMessageBoxOpens(message);
-            QTest::keyClick(nameBox, Qt::Key_Return);  // Save fails; the box is dismissed
-            stayed = dialog.isVisible();
-            name = nameBox->text();
-            text = textBox->toPlainText();
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-          },
-          opened);
-      PressAccelerator(window, 'A');
-      QVERIFY2(*opened, library.what);
+      QVERIFY2(ThroughDialog(
+                   window(), 'A', QStringLiteral("AddTest"),
+                   [&](QDialog& dialog) {
+                     auto* nameBox = dialog.findChild<QLineEdit*>(QStringLiteral("IDC_TEST_NAME"));
+                     auto* textBox =
+                         dialog.findChild<QPlainTextEdit*>(QStringLiteral("IDC_TEST_TEXT"));
+                     QTest::keyClicks(nameBox, QStringLiteral("Kept"));
+                     QTest::keyClicks(textBox, QStringLiteral("some text"));
+                     QTest::keyClick(textBox, Qt::Key_Return, Qt::ControlModifier);
+                     QTest::keyClicks(textBox, QStringLiteral("more"));
+                     const auto boxOpened = WhenMessageBoxOpens(message);
+                     QTest::keyClick(nameBox, Qt::Key_Return);  // Save fails; the box is dismissed
+                     stayed = dialog.isVisible();
+                     name = nameBox->text();
+                     text = textBox->toPlainText();
+                     QTest::keyClick(&dialog, Qt::Key_Escape);
+                   }),
+               library.what);
       QVERIFY2(stayed, library.what);
       QCOMPARE(*message, library.message);
       QCOMPARE(name, QStringLiteral("Kept"));
@@ -505,11 +418,8 @@ class QtDialogsTest : public QObject {
   }
 
   void reportHasOnlyOkAsAWayOut() {
-    WorkDir dir(false);
-    MainWindow window;
-    QVERIFY(OpenWindow(window));
     const ReportTexts texts{"42.000000", "10", "7", "10.000000", "55", "3"};
-    ReportDialog report(texts, window);
+    ReportDialog report(texts, window());
     report.open();
     QVERIFY(QTest::qWaitForWindowExposed(&report));
     QCOMPARE(report.size(), QSize(254, 219));

@@ -16,7 +16,6 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -68,27 +67,24 @@ void Key(Run& run, std::size_t line, char c) {
 
 }  // namespace
 
-class QtProgramTest : public QObject {
+class QtProgramTest : public WindowTests {
   Q_OBJECT
 
  private Q_SLOTS:
   void windowGeometryAndMenu() {
-    WorkDir dir(false);
-    MainWindow window;
-    QVERIFY(OpenWindow(window));
-    QCOMPARE(window.windowTitle(), QStringLiteral("Keyrill Beta 0.80"));
-    QVERIFY(!window.windowIcon().isNull());
-    QCOMPARE(window.frameGeometry().topLeft(), QPoint(50, 50));
-    QCOMPARE(window.view().size(), QSize(492, 446));
-    QCOMPARE(window.view().y(), window.menuBar()->height());
-    const Layout& layout = window.program().layout;
+    QCOMPARE(window().windowTitle(), QStringLiteral("Keyrill Beta 0.80"));
+    QVERIFY(!window().windowIcon().isNull());
+    QCOMPARE(window().frameGeometry().topLeft(), QPoint(50, 50));
+    QCOMPARE(window().view().size(), QSize(492, 446));
+    QCOMPARE(window().view().y(), window().menuBar()->height());
+    const Layout& layout = window().program().layout;
     QCOMPARE(layout.ClientWidth, 492);
     QCOMPARE(layout.ClientHeight, 446);
     QCOMPARE(layout.UsableHeight, 446 - 44);
     // A cell that divided the usable width would end every full line a key early.
     QVERIFY(layout.UsableWidth % layout.CharWidth != 0);
 
-    const QList<QAction*> menus = window.menuBar()->actions();
+    const QList<QAction*> menus = window().menuBar()->actions();
     QCOMPARE(menus.size(), 1);
     QCOMPARE(menus.first()->text(), QStringLiteral("&File"));
     const QList<QAction*> items = menus.first()->menu()->actions();
@@ -103,52 +99,47 @@ class QtProgramTest : public QObject {
 
     // Growing the window changes no metric; the new area is plain white.
     const Layout before = layout;
-    const QImage idle = window.backBuffer();
-    window.resize(800, 700);
-    QTRY_COMPARE(window.view().width(), 800);
-    QCOMPARE(window.program().layout.LineCapacity, before.LineCapacity);
-    QCOMPARE(window.program().layout.ClientWidth, 492);
-    const qreal ratio = window.devicePixelRatioF();
-    QCOMPARE(window.backBuffer().deviceIndependentSize(), QSizeF(492, 446));
-    QCOMPARE(window.backBuffer().size(), (QSizeF(492, 446) * ratio).toSize());
-    QImage shown = window.view().grab().toImage();
+    const QImage idle = window().backBuffer();
+    window().resize(800, 700);
+    QTRY_COMPARE(window().view().width(), 800);
+    QCOMPARE(window().program().layout.LineCapacity, before.LineCapacity);
+    QCOMPARE(window().program().layout.ClientWidth, 492);
+    const qreal ratio = window().devicePixelRatioF();
+    QCOMPARE(window().backBuffer().deviceIndependentSize(), QSizeF(492, 446));
+    QCOMPARE(window().backBuffer().size(), (QSizeF(492, 446) * ratio).toSize());
+    QImage shown = window().view().grab().toImage();
     QCOMPARE(shown.pixel(QPoint(700, 600) * ratio), qRgb(255, 255, 255));
     QCOMPARE(shown.pixel(QPoint(495, 20) * ratio), qRgb(255, 255, 255));
-    shown = shown.copy(QRect(QPoint(0, 0), window.backBuffer().size()))
+    shown = shown.copy(QRect(QPoint(0, 0), window().backBuffer().size()))
                 .convertToFormat(QImage::Format_RGB32);
     shown.setDevicePixelRatio(ratio);
     QVERIFY(shown == idle);
   }
 
   void idleScreenAndEnterWithoutTest() {
-    WorkDir dir(false);
-    MainWindow window;
-    QVERIFY(OpenWindow(window));
-    const QImage& image = window.backBuffer();
-    const int ch = window.program().layout.CharHeight;
+    const QImage& image = window().backBuffer();
+    const int ch = window().program().layout.CharHeight;
     QVERIFY(ShowsText(image, Font::Text, 12, 12, "Please select a test to begin..."));
-    QTest::keyClick(&window.view(), Qt::Key_Return);
+    QTest::keyClick(&window().view(), Qt::Key_Return);
     QVERIFY(ShowsText(image, Font::Text, 12, ch + 12, "Error: No test selected"));
-    QVERIFY(!window.program().TestRunning);
+    QVERIFY(!window().program().TestRunning);
   }
 
   void wholeRunThroughTheReport() {
-    WorkDir dir(true);
-    MainWindow window;
-    QVERIFY(OpenWindow(window));
-    Program& program = window.program();
-    const QImage& image = window.backBuffer();
+    dir().AddSample();
+    Program& program = window().program();
+    const QImage& image = window().backBuffer();
     const int cw = program.layout.CharWidth;
     const int ch = program.layout.CharHeight;
 
-    QVERIFY(SelectThroughDialog(window, QStringLiteral("Home Row")));
+    QVERIFY(SelectThroughDialog(window(), QStringLiteral("Home Row")));
     QCOMPARE(std::string(program.SelectedTest.data()), std::string("Home Row"));
     QVERIFY(ShowsText(image, Font::Text, 12, 12, "Press enter to begin the test..."));
     QVERIFY(ShowsText(image, Font::Text, 12, ch + 12, "Home Row"));
 
-    QTest::keyClick(&window.view(), Qt::Key_Return);
+    QTest::keyClick(&window().view(), Qt::Key_Return);
     QVERIFY(program.TestRunning);
-    Run run{window, program, {}, {}};
+    Run run{window(), program, {}, {}};
     for (const LineTexts& line : RunLines(program)) {
       run.targets.push_back(line.target);
       run.typed.emplace_back();
@@ -165,7 +156,7 @@ class QtProgramTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(AllBlack(image, cursor), 1500);
 
     // The statistics band after a tick: the three texts at 5, 21w + 45 and 33w + 85.
-    ImageSurface probe(window.program().codePage);
+    ImageSurface probe(window().program().codePage);
     probe.UseFont(Font::Stats);
     const int w = probe.MeasureBytes("A", 1).cx;
     QVERIFY2(33 * w + 85 + 16 * w <= 492, "\"Characters: 9999\" fits in the window");
@@ -180,7 +171,7 @@ class QtProgramTest : public QObject {
       if (i == 2) {
         Key(run, 0, t0[i] == 'q' ? 'z' : 'q');
       } else if (i == 4) {
-        QTest::keyClick(&window.view(), Qt::Key_J, Qt::ControlModifier);
+        QTest::keyClick(&window().view(), Qt::Key_J, Qt::ControlModifier);
         run.typed[0].push_back('\n');
         QVERIFY(DarkPixels(image, QRect(12 + 4 * cw, 32 + ch, cw, ch)) > 5);
         QVERIFY(AllBlack(image, QRect(12 + 5 * cw, 32 + ch, cw, ch)));  // the cursor next to it
@@ -197,7 +188,7 @@ class QtProgramTest : public QObject {
     const std::size_t end1 = t1.back() == '\r' ? t1.size() - 1 : t1.size();
     Key(run, 1, t1[0]);
     Key(run, 1, t1[1] == '#' ? '%' : '#');
-    QTest::keyClick(&window.view(), Qt::Key_Backspace);
+    QTest::keyClick(&window().view(), Qt::Key_Backspace);
     run.typed[1].pop_back();
     QVERIFY(AllBlack(image, QRect(12 + cw, 32 + 4 * ch, cw, ch)));  // the cursor on the erased cell
     QVERIFY(AllWhite(image, QRect(12 + 2 * cw, 32 + 4 * ch, cw, ch)));
@@ -206,12 +197,12 @@ class QtProgramTest : public QObject {
 
     // Backspace at the start of line 2 goes back up to line 1; Enter comes back down.
     const int caretY = program.CaretY;
-    QTest::keyClick(&window.view(), Qt::Key_Backspace);
+    QTest::keyClick(&window().view(), Qt::Key_Backspace);
     QCOMPARE(program.lines.Index(), 1);
     QCOMPARE(program.CaretY, caretY - 3 * ch);
     if (run.typed[1].size() >= t1.size() && !run.typed[1].empty()) run.typed[1].pop_back();
     QCOMPARE(program.CaretX, 12 + static_cast<int>(run.typed[1].size()) * cw);
-    QTest::keyClick(&window.view(), Qt::Key_Return);
+    QTest::keyClick(&window().view(), Qt::Key_Return);
     QCOMPARE(program.lines.Index(), 2);
 
     // Line 2: two letters, then Tab (five spaces, fewer at the line's end), then the rest.
@@ -219,14 +210,14 @@ class QtProgramTest : public QObject {
     const std::size_t end2 = t2.back() == '\r' ? t2.size() - 1 : t2.size();
     Key(run, 2, t2[0]);
     Key(run, 2, t2[1]);
-    QTest::keyClick(&window.view(), Qt::Key_Tab);
+    QTest::keyClick(&window().view(), Qt::Key_Tab);
     run.typed[2].append(std::min<std::size_t>(5, t2.size() - 2), ' ');
     for (std::size_t i = run.typed[2].size(); i < end2; ++i) Key(run, 2, t2[i]);
     QCOMPARE(program.lines.Index(), 3);
 
     // Line 3: three letters, then Enter leaves the rest untyped.
     for (std::size_t i = 0; i < 3; ++i) Key(run, 3, run.targets[3][i]);
-    QTest::keyClick(&window.view(), Qt::Key_Return);
+    QTest::keyClick(&window().view(), Qt::Key_Return);
     QCOMPARE(program.lines.Index(), 4);
 
     // The characters typed so far show on the bar at its next tick.
@@ -281,7 +272,7 @@ class QtProgramTest : public QObject {
       for (std::size_t i = 0; i < end; ++i) {
         if (line == run.targets.size() - 1 && i == end - 1) {
           run.typed[line].push_back(t[i]);
-          QTest::keyClick(&window.view(), t[i]);  // returns when the Report has closed
+          QTest::keyClick(&window().view(), t[i]);  // returns when the Report has closed
         } else {
           Key(run, line, t[i]);
         }
@@ -330,11 +321,8 @@ class QtProgramTest : public QObject {
   // The scenario every driver plays, through Qt's key events and accelerators.
   void sharedWholeRun() {
     namespace scenario = support::whole_run;
-    WorkDir dir(false);
-    QVERIFY(support::WriteFile(dir.Library(), scenario::kLibrary));
-    MainWindow window;
-    QVERIFY(OpenWindow(window));
-    QVERIFY(SelectThroughDialog(window, QString::fromLatin1(scenario::kTest)));
+    QVERIFY(support::WriteFile(dir().Library(), scenario::kLibrary));
+    QVERIFY(SelectThroughDialog(window(), QString::fromLatin1(scenario::kTest)));
     for (const scenario::Run& run : scenario::Runs()) {
       QElapsedTimer took;
       took.start();
@@ -361,13 +349,13 @@ class QtProgramTest : public QObject {
           case scenario::Action::Keys:
             // A person's pace: the clock must see the run take time.
             QTest::qWait(100);
-            TypeText(window, step.keys);  // the last key returns once the Report has closed
+            TypeText(window(), step.keys);  // the last key returns once the Report has closed
             break;
           case scenario::Action::BeginTest:
-            PressAccelerator(window, 'B');
+            PressAccelerator(window(), 'B');
             break;
           case scenario::Action::PauseTest:
-            PressAccelerator(window, 'P');
+            PressAccelerator(window(), 'P');
             if (!pausing.isValid()) {
               pausing.start();
               QTest::qWait(1200);
@@ -377,40 +365,35 @@ class QtProgramTest : public QObject {
             }
             break;
           case scenario::Action::EndTest:
-            PressAccelerator(window, 'X');
+            PressAccelerator(window(), 'X');
             break;
         }
       }
-      QVERIFY2(!window.program().TestRunning, run.name);
+      QVERIFY2(!window().program().TestRunning, run.name);
       QCOMPARE(*opened, run.reported);
       if (!run.reported) continue;
       const double bound = static_cast<double>(took.elapsed() - paused) / 1000.0 + 0.05;
       const std::string wrong = scenario::FiguresMismatch(shown, run.figures, bound);
       QVERIFY2(wrong.empty(), (std::string(run.name) + ": " + wrong).c_str());
     }
-    QCOMPARE(support::ReadFile(dir.Library()), std::string(scenario::kLibrary));
+    QCOMPARE(support::ReadFile(dir().Library()), std::string(scenario::kLibrary));
   }
 
   void charactersFromTextAndInputMethods() {
-    WorkDir dir(false);
-    support::WriteFile(dir.Library(), "\r\n~Accents\r\nabcdefghijklmnop");
-    MainWindow window;
-    QVERIFY(OpenWindow(window));
-    Program& program = window.program();
-    QVERIFY(SelectThroughDialog(window, QStringLiteral("Accents")));
-    QTest::keyClick(&window.view(), Qt::Key_Return);
-    QVERIFY(program.TestRunning);
+    support::WriteFile(dir().Library(), "\r\n~Accents\r\nabcdefghijklmnop");
+    Program& program = window().program();
+    QVERIFY(BeginThroughDialog(window(), QStringLiteral("Accents")));
     // A key whose text has a Windows-1252 byte, one without (dropped), a dead-key
     // composition committed by an input method, and Shift+Tab.
-    QTest::sendKeyEvent(QTest::Click, &window.view(), Qt::Key_Eacute, QStringLiteral("\u00E9"),
+    QTest::sendKeyEvent(QTest::Click, &window().view(), Qt::Key_Eacute, QStringLiteral("\u00E9"),
                         Qt::NoModifier);
-    QTest::sendKeyEvent(QTest::Click, &window.view(), Qt::Key_unknown, QStringLiteral("\u0142"),
+    QTest::sendKeyEvent(QTest::Click, &window().view(), Qt::Key_unknown, QStringLiteral("\u0142"),
                         Qt::NoModifier);
     QInputMethodEvent compose;
     compose.setCommitString(QStringLiteral("\u00FC\u20AC"));
-    QApplication::sendEvent(&window.view(), &compose);
-    QTest::keyClick(&window.view(), Qt::Key_Backtab, Qt::ShiftModifier);
-    QTest::keyClick(&window.view(), Qt::Key_F5);  // no text: nothing
+    QApplication::sendEvent(&window().view(), &compose);
+    QTest::keyClick(&window().view(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClick(&window().view(), Qt::Key_F5);  // no text: nothing
     QCOMPARE(RunLines(program)[0].typed, std::string("\xE9\xFC\x80     "));
   }
 
@@ -418,15 +401,10 @@ class QtProgramTest : public QObject {
   // combine with, an input method's commit): those that come while the Report is
   // open must not reach the finished run, nor open a second Report over it.
   void noCharacterReachesTheRunWhileTheReportIsOpen() {
-    WorkDir dir(false);
-    support::WriteFile(dir.Library(), "\r\n~Two\r\nab\r\n~Next\r\nx");
-    MainWindow window;
-    QVERIFY(OpenWindow(window));
-    Program& program = window.program();
-    QVERIFY(SelectThroughDialog(window, QStringLiteral("Two")));
-    QTest::keyClick(&window.view(), Qt::Key_Return);
-    QVERIFY(program.TestRunning);
-    QTest::keyClick(&window.view(), Qt::Key_A);
+    support::WriteFile(dir().Library(), "\r\n~Two\r\nab\r\n~Next\r\nx");
+    Program& program = window().program();
+    QVERIFY(BeginThroughDialog(window(), QStringLiteral("Two")));
+    QTest::keyClick(&window().view(), Qt::Key_A);
 
     int secondReports = 0;
     std::string typedWhileOpen;
@@ -435,32 +413,27 @@ class QtProgramTest : public QObject {
         QStringLiteral("Report"),
         [&](QDialog& first) {
           // Any further Report is counted and closed, so the test cannot hang on it.
-          QTimer closer;
-          QObject::connect(&closer, &QTimer::timeout, [&] {
-            for (QWidget* widget : QApplication::topLevelWidgets()) {
-              auto* dialog = qobject_cast<QDialog*>(widget);
-              if (dialog == nullptr || dialog == &first || !dialog->isVisible() ||
-                  dialog->objectName() != QStringLiteral("Report")) {
-                continue;
-              }
-              ++secondReports;
-              dialog->done(0);
-            }
-          });
-          closer.start(10);
-          QTest::sendKeyEvent(QTest::Click, &window.view(), Qt::Key_Y, QStringLiteral("y"),
+          const DialogWatch closer({QStringLiteral("second Report"),
+                                    [&first](const QDialog& dialog) {
+                                      return &dialog != &first &&
+                                             dialog.objectName() == QStringLiteral("Report");
+                                    }},
+                                   [&secondReports](QDialog& dialog) {
+                                     ++secondReports;
+                                     dialog.done(0);
+                                   });
+          QTest::sendKeyEvent(QTest::Click, &window().view(), Qt::Key_Y, QStringLiteral("y"),
                               Qt::NoModifier);
           QInputMethodEvent commit;
           commit.setCommitString(QStringLiteral("z"));
-          QApplication::sendEvent(&window.view(), &commit);
-          QTest::sendKeyEvent(QTest::Click, &window.view(), Qt::Key_Return, QStringLiteral("\r"),
+          QApplication::sendEvent(&window().view(), &commit);
+          QTest::sendKeyEvent(QTest::Click, &window().view(), Qt::Key_Return, QStringLiteral("\r"),
                               Qt::NoModifier);
           typedWhileOpen = RunLines(program).empty() ? "<none>" : RunLines(program)[0].typed;
-          closer.stop();
           first.findChild<QPushButton*>(QStringLiteral("IDC_REPORT_OK"))->click();
         },
         opened);
-    QTest::keyClick(&window.view(), Qt::Key_X);
+    QTest::keyClick(&window().view(), Qt::Key_X);
     QVERIFY(*opened);
     QCOMPARE(secondReports, 0);
     QCOMPARE(typedWhileOpen, std::string("ax"));
@@ -468,82 +441,67 @@ class QtProgramTest : public QObject {
   }
 
   void pauseDropsKeysAndTicks() {
-    WorkDir dir(true);
-    MainWindow window;
-    QVERIFY(OpenWindow(window));
-    Program& program = window.program();
-    QVERIFY(SelectThroughDialog(window, QStringLiteral("Warm-up")));
-    QTest::keyClick(&window.view(), Qt::Key_Return);
+    dir().AddSample();
+    Program& program = window().program();
+    QVERIFY(BeginThroughDialog(window(), QStringLiteral("Warm-up")));
     const std::string target = RunLines(program)[0].target;
-    QTest::keyClick(&window.view(), target[0]);
+    QTest::keyClick(&window().view(), target[0]);
     QTest::qWait(150);  // a statistics tick has drawn the bar
 
-    PressAccelerator(window, 'P');
+    PressAccelerator(window(), 'P');
     QVERIFY(program.clock.Paused);
-    const QImage frozen = window.backBuffer().copy();
-    QTest::keyClick(&window.view(), target[1]);
+    const QImage frozen = window().backBuffer().copy();
+    QTest::keyClick(&window().view(), target[1]);
     QTest::qWait(1200);  // two blinks and a dozen statistics ticks, all dropped
     QCOMPARE(RunLines(program)[0].typed, target.substr(0, 1));
-    QVERIFY(window.backBuffer() == frozen);
+    QVERIFY(window().backBuffer() == frozen);
 
-    PressAccelerator(window, 'P');
+    PressAccelerator(window(), 'P');
     QVERIFY(!program.clock.Paused);
-    QTest::keyClick(&window.view(), target[1]);
+    QTest::keyClick(&window().view(), target[1]);
     QCOMPARE(RunLines(program)[0].typed, target.substr(0, 2));
   }
 
   void ticksGoOnBehindADialog() {
-    WorkDir dir(true);
-    MainWindow window;
-    QVERIFY(OpenWindow(window));
-    QVERIFY(SelectThroughDialog(window, QStringLiteral("Warm-up")));
-    QTest::keyClick(&window.view(), Qt::Key_Return);
+    dir().AddSample();
+    QVERIFY(BeginThroughDialog(window(), QStringLiteral("Warm-up")));
     QTest::qWait(250);
-    const QRect band(0, 0, 492, window.program().layout.CharHeight);
+    const QRect band(0, 0, 492, window().program().layout.CharHeight);
     bool changed = false;
-    auto opened = std::make_shared<bool>(false);
-    WhenDialogOpens(
-        QStringLiteral("SelectTest"),
-        [&](QDialog& dialog) {
-          const QImage before = window.backBuffer().copy(band);
-          QTest::qWait(400);
-          changed = window.backBuffer().copy(band) != before;
-          // Accelerators are off while the dialog is open: Ctrl+X ends nothing.
-          QTest::keyClick(&dialog, Qt::Key_X, Qt::ControlModifier);
-          QTest::keyClick(&dialog, Qt::Key_Escape);
-        },
-        opened);
-    PressAccelerator(window, 'S');
-    QVERIFY(*opened);
+    QVERIFY(ThroughDialog(window(), 'S', QStringLiteral("SelectTest"), [&](QDialog& dialog) {
+      const QImage before = window().backBuffer().copy(band);
+      QTest::qWait(400);
+      changed = window().backBuffer().copy(band) != before;
+      // Accelerators are off while the dialog is open: Ctrl+X ends nothing.
+      QTest::keyClick(&dialog, Qt::Key_X, Qt::ControlModifier);
+      QTest::keyClick(&dialog, Qt::Key_Escape);
+    }));
     QVERIFY2(changed, "the statistics bar kept updating behind the dialog");
-    QVERIFY(window.program().TestRunning);
+    QVERIFY(window().program().TestRunning);
   }
 
   void endTestAndExit() {
-    WorkDir dir(true);
-    MainWindow window;
-    QVERIFY(OpenWindow(window));
-    Program& program = window.program();
-    QVERIFY(SelectThroughDialog(window, QStringLiteral("Warm-up")));
-    QTest::keyClick(&window.view(), Qt::Key_Return);
-    QVERIFY(program.TestRunning);
-    QTest::keyClicks(&window.view(), QStringLiteral("Rest"));
-    PressAccelerator(window, 'X');
+    dir().AddSample();
+    Program& program = window().program();
+    QVERIFY(BeginThroughDialog(window(), QStringLiteral("Warm-up")));
+    QTest::keyClicks(&window().view(), QStringLiteral("Rest"));
+    PressAccelerator(window(), 'X');
     QVERIFY(!program.TestRunning);
     QVERIFY(program.lines.Empty());
     QTest::qWait(100);
     QVERIFY(FindDialog(QStringLiteral("Report")) == nullptr);  // ended early: no Report
-    QVERIFY(ShowsText(window.backBuffer(), Font::Text, 12, 12, "Press enter to begin the test..."));
-    QVERIFY(AllWhite(window.backBuffer(), QRect(0, 100, 492, 300)));
+    QVERIFY(
+        ShowsText(window().backBuffer(), Font::Text, 12, 12, "Press enter to begin the test..."));
+    QVERIFY(AllWhite(window().backBuffer(), QRect(0, 100, 492, 300)));
 
     // Exit from the menu closes the window like its close box.
     QAction* exit = nullptr;
-    for (QAction* item : window.menuBar()->actions().first()->menu()->actions()) {
+    for (QAction* item : window().menuBar()->actions().first()->menu()->actions()) {
       if (item->text() == QStringLiteral("E&xit\tCtrl+Q")) exit = item;
     }
     QVERIFY(exit != nullptr);
     exit->trigger();
-    QVERIFY(!window.isVisible());
+    QVERIFY(!window().isVisible());
 
     MainWindow second;
     QVERIFY(OpenWindow(second));
@@ -552,8 +510,7 @@ class QtProgramTest : public QObject {
   }
 
   void wordTooLargeEndsTheProgram() {
-    WorkDir dir(false);
-    support::WriteFile(dir.Library(), "\r\n~Long\r\nshort " + std::string(60, 'w') + " words");
+    support::WriteFile(dir().Library(), "\r\n~Long\r\nshort " + std::string(60, 'w') + " words");
     QProcess child;
     child.setWorkingDirectory(QDir::currentPath());
     child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--fatal-child")});
@@ -572,17 +529,12 @@ static int FatalChild(int argc, char** argv) {
   QApplication app(argc, argv);
   MainWindow window;
   if (!OpenWindow(window) || !SelectThroughDialog(window, QStringLiteral("Long"))) return 3;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, [] {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-      auto* box = qobject_cast<QMessageBox*>(widget);
-      if (box == nullptr || !box->isVisible()) continue;
-      std::printf("box: %s | %s\n", qPrintable(box->windowTitle()), qPrintable(box->text()));
-      std::fflush(stdout);
-      box->button(QMessageBox::Ok)->click();
-    }
+  const DialogWatch boxes(AnyMessageBox(), [](QDialog& dialog) {
+    auto& box = static_cast<QMessageBox&>(dialog);
+    std::printf("box: %s | %s\n", qPrintable(box.windowTitle()), qPrintable(box.text()));
+    std::fflush(stdout);
+    box.button(QMessageBox::Ok)->click();
   });
-  poll.start(20);
   QTest::keyClick(&window.view(), Qt::Key_Return);
   return 0;  // reached only if the error did not end the program
 }

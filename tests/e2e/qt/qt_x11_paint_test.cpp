@@ -48,8 +48,11 @@ std::string CompareWithBuffer(MainWindow& window) {
 
 }  // namespace
 
-class QtX11PaintTest : public QObject {
+class QtX11PaintTest : public WindowTests {
   Q_OBJECT
+
+ public:
+  QtX11PaintTest() : WindowTests(true) {}
 
  private Q_SLOTS:
   void initTestCase() {
@@ -59,9 +62,6 @@ class QtX11PaintTest : public QObject {
   }
 
   void serverHoldsTheBackBufferAfterEveryChange() {
-    WorkDir dir(true);
-    MainWindow window;
-    QVERIFY(OpenWindow(window));
     struct Step {
       const char* what;
       std::function<void()> act;
@@ -69,17 +69,17 @@ class QtX11PaintTest : public QObject {
     const std::vector<Step> steps = {
         {"the idle screen", [] {}},
         {"a test chosen in Select Test, the dialog closed over the view",
-         [&window] { QVERIFY(SelectThroughDialog(window, QStringLiteral("Warm-up"))); }},
-        {"Enter, then keys typed", [&window] { TypeText(window, "\rThe qu"); }},
-        {"a wrong key and Backspace", [&window] { TypeText(window, "x\b"); }},
+         [this] { QVERIFY(SelectThroughDialog(window(), QStringLiteral("Warm-up"))); }},
+        {"Enter, then keys typed", [this] { TypeText(window(), "\rThe qu"); }},
+        {"a wrong key and Backspace", [this] { TypeText(window(), "x\b"); }},
         {"ticks of the statistics bar and the caret's blink", [] { QTest::qWait(650); }},
         {"a black window opened over the view and closed: an expose",
-         [&window] {
+         [this] {
            QWidget cover;
            cover.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
            cover.setAutoFillBackground(true);
            cover.setPalette(QPalette(Qt::black));
-           cover.setGeometry(window.geometry());
+           cover.setGeometry(window().geometry());
            cover.show();
            QVERIFY(QTest::qWaitForWindowExposed(&cover));
            QTest::qWait(50);
@@ -87,11 +87,11 @@ class QtX11PaintTest : public QObject {
            QTest::qWait(200);  // the expose reaches the view, which paints it again
          }},
         {"Add Test opened and cancelled over the view",
-         [&window] {
+         [this] {
            auto ran = std::make_shared<bool>(false);
            WhenDialogOpens(
                QStringLiteral("AddTest"), [](QDialog& d) { d.reject(); }, ran);
-           PressAccelerator(window, 'A');
+           PressAccelerator(window(), 'A');
            QVERIFY(*ran);
          }},
     };
@@ -102,24 +102,21 @@ class QtX11PaintTest : public QObject {
       // alone run no timer), so nothing changes between here and the comparison.
       QCoreApplication::processEvents();
       QCoreApplication::sendPostedEvents();
-      const std::string difference = CompareWithBuffer(window);
+      const std::string difference = CompareWithBuffer(window());
       QVERIFY2(difference.empty(), (std::string(step.what) + ": differs at " + difference).c_str());
     }
-    QCOMPARE(window.view().Presented(), present::PresenterAvailable());
+    QCOMPARE(window().view().Presented(), present::PresenterAvailable());
   }
 
   void aKeysCellsAreOnTheServerBeforeItsEventReturns() {
-    WorkDir dir(true);
-    MainWindow window;
-    QVERIFY(OpenWindow(window));
-    QVERIFY(SelectThroughDialog(window, QStringLiteral("Warm-up")));
-    TypeText(window, "\r");
+    QVERIFY(SelectThroughDialog(window(), QStringLiteral("Warm-up")));
+    TypeText(window(), "\r");
     QCoreApplication::processEvents();
     for (const char c : std::string("The quick")) {
-      const QImage before = window.backBuffer().copy();
-      QTest::keyClick(&window.view(), c);  // no event loop turn after it
-      const QImage& after = window.backBuffer();
-      const QImage server = ServerPixels(window);
+      const QImage before = window().backBuffer().copy();
+      QTest::keyClick(&window().view(), c);  // no event loop turn after it
+      const QImage& after = window().backBuffer();
+      const QImage server = ServerPixels(window());
       // Every pixel the key changed in the back buffer is already on the server.
       for (int y = 0; y < after.height(); ++y) {
         for (int x = 0; x < after.width(); ++x) {
@@ -134,17 +131,14 @@ class QtX11PaintTest : public QObject {
   }
 
   void aWindowGrownPastTheImageIsWhiteThere() {
-    WorkDir dir(true);
-    MainWindow window;
-    QVERIFY(OpenWindow(window));
-    const QSize image = window.backBuffer().size();  // device pixels
-    const qreal logicalWidth = window.backBuffer().deviceIndependentSize().width();
-    window.resize(window.width() + 60, window.height() + 40);
-    QTRY_VERIFY(window.view().width() > logicalWidth);
+    const QSize image = window().backBuffer().size();  // device pixels
+    const qreal logicalWidth = window().backBuffer().deviceIndependentSize().width();
+    window().resize(window().width() + 60, window().height() + 40);
+    QTRY_VERIFY(window().view().width() > logicalWidth);
     QTest::qWait(100);
     QCoreApplication::processEvents();
-    const QImage server = ServerPixels(window);
-    QCOMPARE(FirstDifference(server, window.backBuffer(), window.backBuffer().rect()),
+    const QImage server = ServerPixels(window());
+    QCOMPARE(FirstDifference(server, window().backBuffer(), window().backBuffer().rect()),
              std::string());
     const QRect past(image.width(), 0, server.width() - image.width(), server.height());
     for (int y = past.top(); y <= past.bottom(); ++y) {

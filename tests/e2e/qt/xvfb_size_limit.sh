@@ -4,14 +4,7 @@
 # must be told as failed, leave the file as it was and keep the program running.
 # Without its own handling the kernel's SIGXFSZ would end the program instead.
 # Usage: xvfb_size_limit.sh <keyrill binary> <scratch directory>
-set -uo pipefail
-source "$(dirname "$0")/../../lib/checks.sh"
-keyrill=$1
-work=$2
-pid=
-
-cleanup() { stop_pids "$pid"; }
-trap cleanup EXIT
+source "$(dirname "$0")/xvfb_program.sh" "$@"
 
 count_windows() {  # count_windows <exact title>
   xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l

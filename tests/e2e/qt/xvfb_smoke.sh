@@ -4,14 +4,7 @@
 # Select Test by double-click, a run typed to its Report, Add Test's exact bytes, the
 # idle screen's pixels, Exit, and the fatal error's box and exit status 1.
 # Usage: xvfb_smoke.sh <keyrill binary> <scratch directory>
-set -uo pipefail
-source "$(dirname "$0")/../../lib/checks.sh"
-keyrill=$1
-work=$2
-pid=
-
-cleanup() { stop_pids "$pid"; }
-trap cleanup EXIT
+source "$(dirname "$0")/xvfb_program.sh" "$@"
 
 geometry() {  # geometry <id> -> "x y w h"
   eval "$(xdotool getwindowgeometry --shell "$1")"
