@@ -7,6 +7,9 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 keyrill=$(readlink -f "${1:-$root/build/native/src/qt/keyrill}")
+# KEYRILL_SHOTS_DIR: where the pictures go (the test command's smoke run sends them
+# to the build tree).
+shots=${KEYRILL_SHOTS_DIR:-$root/docs}
 
 if [ -z "${KEYRILL_SCREENSHOT_DISPLAY:-}" ]; then
   exec env KEYRILL_SCREENSHOT_DISPLAY=1 xvfb-run -a -s "-screen 0 592x565x24" "$0" "$keyrill"
@@ -30,7 +33,7 @@ shoot() {
   sleep 0.3
   xdotool type --delay 60 -- "$6"
   sleep 1.2
-  import -window root -crop 492x465+50+50 +repage "$root/docs/$3"
+  import -window root -crop 492x465+50+50 +repage "$shots/$3"
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
   rm -rf "$work"
@@ -42,4 +45,4 @@ shoot ru_RU.UTF-8 ru qt-russian.png 'Мягкие булки' \
 shoot fr_FR.UTF-8 fr qt-french.png 'Café crème' \
   '« Où est le café ? » demanda l’élève. À côté, un garçon naïf mangeait des crêpes ; c’était Noël, déjà.' \
   '« Où est le café ? » demanda l’élève. À côté, un garçon naïf'
-echo "wrote docs/qt-russian.png and docs/qt-french.png"
+echo "wrote $shots/qt-russian.png and qt-french.png"

@@ -6,6 +6,9 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 keyrill=$(readlink -f "${1:-$root/build/native/src/qt/keyrill}")
+# KEYRILL_SHOTS_DIR: where the pictures go (the test command's smoke run sends them
+# to the build tree).
+shots=${KEYRILL_SHOTS_DIR:-$root/docs}
 
 if [ -z "${KEYRILL_SCREENSHOT_DISPLAY:-}" ]; then
   # The screen leaves the window's 50-pixel offset on every side.
@@ -18,7 +21,7 @@ cp "$root/samples/tests.tst" "$work/tests.tst"
 cd "$work"
 "$keyrill" & pid=$!
 main=$(timeout 10 xdotool search --sync --onlyvisible --name '^Keyrill Beta 0.80$' | head -n 1)
-shot() { sleep 0.4; import -window root -crop 492x465+50+50 +repage "$root/docs/$1"; }
+shot() { sleep 0.4; import -window root -crop 492x465+50+50 +repage "$shots/$1"; }
 focus() { xdotool windowfocus --sync "$main"; sleep 0.2; }
 
 # Select "A Letter Home", the list's first entry, with a double-click.
@@ -49,4 +52,4 @@ rest+='Love, Tomas.'
 xdotool type --delay 100 "$rest"  # about 110 words a minute
 timeout 10 xdotool search --sync --onlyvisible --name '^Report$' >/dev/null
 shot qt-report.png
-echo "wrote docs/qt-idle.png, docs/qt-run.png and docs/qt-report.png"
+echo "wrote $shots/qt-idle.png, qt-run.png and qt-report.png"
