@@ -8,8 +8,11 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 keyrill="$root/build/native/src/qt/keyrill"
 [ -x "$keyrill" ] || { echo "build the native preset first: $keyrill is missing" >&2; exit 1; }
+# KEYRILL_SHOTS_DIR: where the pictures go (the test command's smoke run sends them
+# to the build tree).
+shots=${KEYRILL_SHOTS_DIR:-$root/docs}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-bash tests/desktop/x11_desktop.sh openbox "$keyrill" "$scratch/openbox" "$root/docs/openbox"
-bash tests/desktop/sway_desktop.sh "$keyrill" "$scratch/sway" "$root/docs/wayland"
-ls -l docs/openbox-*.png docs/wayland-*.png
+bash tests/desktop/x11_desktop.sh openbox "$keyrill" "$scratch/openbox" "$shots/openbox"
+bash tests/desktop/sway_desktop.sh "$keyrill" "$scratch/sway" "$shots/wayland"
+ls -l "$shots"/openbox-*.png "$shots"/wayland-*.png
