@@ -5,6 +5,8 @@
 # The driver's "poses" case (scripts/win32_poses.cpp) puts the program into each
 # state and waits there.
 #   scripts/win32-screenshots.sh [build directory, default build/windows] [dpi, default 96]
+# KEYRILL_SHOTS_DIR: where the pictures go in place of docs/ (the test command's smoke
+# run sends them to the build tree).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 here=$root/tests/e2e/win32
@@ -14,6 +16,7 @@ build=$(cd "${1:-$root/build/windows}" && pwd)
 driver=$build/tests/e2e/win32/keyrill_e2e.exe
 keyrill=$build/src/win32/keyrill.exe
 dpi=${2:-96}
+shots=${KEYRILL_SHOTS_DIR:-$root/docs}
 prefix=$build/tests/e2e/win32/wineprefix
 name=win32
 if [ "$dpi" != 96 ]; then
@@ -43,10 +46,11 @@ for pose in idle run report; do
   until [ -f "$poses/$pose.ready" ]; do
     sleep 0.2
     waited=$((waited + 1))
-    [ $waited -lt 600 ] || { echo "the program never reached the $pose pose"; exit 1; }
+    kill -0 "$driver_pid" 2>/dev/null || { echo "the driver ended before the $pose pose"; exit 1; }
+    [ $waited -lt 300 ] || { echo "the program never reached the $pose pose within a minute"; exit 1; }
   done
-  import -window root -crop "${side}x${side}+${at}+${at}" +repage "$root/docs/$name-$pose.png"
-  echo "docs/$name-$pose.png"
+  import -window root -crop "${side}x${side}+${at}+${at}" +repage "$shots/$name-$pose.png"
+  echo "$shots/$name-$pose.png"
   touch "$poses/$pose.done"
 done
 # The driver ends once the last pose is done; a minute at most.

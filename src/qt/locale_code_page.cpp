@@ -1,14 +1,14 @@
 // The locale's Windows code page and its table from iconv. Platform side (Qt).
 #include "qt/locale_code_page.h"
 
-#include <iconv.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "convert/system_code_page.h"
 
 namespace keyrill::qt {
 namespace {
@@ -68,33 +68,12 @@ int CodePageFromEnvironment() {
 }
 
 CodePage MakeCodePage(int number) {
-  const std::string name = "CP" + std::to_string(number);
-  iconv_t converter = iconv_open("UTF-32LE", name.c_str());
-  if (converter == reinterpret_cast<iconv_t>(-1)) {
-    if (number != kDefaultCodePage) return MakeCodePage(kDefaultCodePage);
-    std::array<char32_t, 256> latin1{};
-    for (std::size_t byte = 0; byte < latin1.size(); ++byte)
-      latin1[byte] = static_cast<char32_t>(byte);
-    return CodePage(latin1);
-  }
-  std::array<char32_t, 256> characters{};
-  for (int byte = 0; byte < 256; ++byte) {
-    char in = static_cast<char>(byte);
-    unsigned char out[8] = {};
-    char* inPointer = &in;
-    char* outPointer = reinterpret_cast<char*>(out);
-    std::size_t inLeft = 1;
-    std::size_t outLeft = sizeof out;
-    iconv(converter, nullptr, nullptr, nullptr, nullptr);  // a fresh state for each byte
-    const std::size_t done = iconv(converter, &inPointer, &inLeft, &outPointer, &outLeft);
-    if (done == static_cast<std::size_t>(-1) || sizeof out - outLeft != 4) {
-      characters[byte] = CodePage::Undefined(static_cast<unsigned char>(byte));
-    } else {
-      characters[byte] = out[0] | out[1] << 8 | out[2] << 16 | static_cast<char32_t>(out[3]) << 24;
-    }
-  }
-  iconv_close(converter);
-  return CodePage(characters);
+  if (std::optional<CodePage> table = SystemCodePage(number)) return *table;
+  if (number != kDefaultCodePage) return MakeCodePage(kDefaultCodePage);
+  std::array<char32_t, 256> latin1{};
+  for (std::size_t byte = 0; byte < latin1.size(); ++byte)
+    latin1[byte] = static_cast<char32_t>(byte);
+  return CodePage(latin1);
 }
 
 }  // namespace keyrill::qt

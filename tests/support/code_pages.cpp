@@ -1,12 +1,14 @@
 // Code-page tables from the system's converter, cached per number. Test side.
 #include "support/code_pages.h"
 
-#include <array>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <stdexcept>
 #include <string>
+
+#include "convert/system_code_page.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -17,48 +19,11 @@
 namespace keyrill::support {
 namespace {
 
-#ifdef _WIN32
-std::array<char32_t, 256> Characters(int number) {
-  std::array<char32_t, 256> characters{};
-  for (int byte = 0; byte < 256; ++byte) {
-    const char in = static_cast<char>(byte);
-    wchar_t out[2] = {};
-    const int got = MultiByteToWideChar(static_cast<UINT>(number), 0, &in, 1, out, 2);
-    if (got == 0) throw std::runtime_error("no converter for code page " + std::to_string(number));
-    // As the program's own table: a lone surrogate is no character of its own.
-    characters[byte] = got == 1 && (out[0] < 0xD800 || out[0] > 0xDFFF)
-                           ? static_cast<char32_t>(out[0])
-                           : CodePage::Undefined(static_cast<unsigned char>(byte));
-  }
-  return characters;
+CodePage Table(int number) {
+  std::optional<CodePage> table = SystemCodePage(number);
+  if (!table) throw std::runtime_error("no converter for code page " + std::to_string(number));
+  return *table;
 }
-#else
-std::array<char32_t, 256> Characters(int number) {
-  const std::string name = "CP" + std::to_string(number);
-  iconv_t converter = iconv_open("UTF-32LE", name.c_str());
-  if (converter == reinterpret_cast<iconv_t>(-1)) {
-    throw std::runtime_error("no converter for " + name);
-  }
-  std::array<char32_t, 256> characters{};
-  for (int byte = 0; byte < 256; ++byte) {
-    char in = static_cast<char>(byte);
-    unsigned char out[8] = {};
-    char* inPointer = &in;
-    char* outPointer = reinterpret_cast<char*>(out);
-    std::size_t inLeft = 1;
-    std::size_t outLeft = sizeof out;
-    iconv(converter, nullptr, nullptr, nullptr, nullptr);
-    const std::size_t done = iconv(converter, &inPointer, &inLeft, &outPointer, &outLeft);
-    if (done == static_cast<std::size_t>(-1) || sizeof out - outLeft != 4) {
-      characters[byte] = CodePage::Undefined(static_cast<unsigned char>(byte));
-    } else {
-      characters[byte] = static_cast<char32_t>(out[0] | out[1] << 8 | out[2] << 16 | out[3] << 24);
-    }
-  }
-  iconv_close(converter);
-  return characters;
-}
-#endif
 
 }  // namespace
 
@@ -104,7 +69,7 @@ const CodePage& WindowsCodePage(int number) {
   static std::map<int, std::unique_ptr<CodePage>> made;
   const std::lock_guard<std::mutex> guard(lock);
   auto& slot = made[number];
-  if (!slot) slot = std::make_unique<CodePage>(Characters(number));
+  if (!slot) slot = std::make_unique<CodePage>(Table(number));
   return *slot;
 }
 
