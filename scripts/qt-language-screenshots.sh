@@ -5,15 +5,7 @@
 # Usage: scripts/qt-language-screenshots.sh [keyrill binary]
 # Writes docs/qt-russian.png and docs/qt-french.png.
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
-keyrill=$(readlink -f "${1:-$root/build/native/src/qt/keyrill}")
-# KEYRILL_SHOTS_DIR: where the pictures go (the test command's smoke run sends them
-# to the build tree).
-shots=${KEYRILL_SHOTS_DIR:-$root/docs}
-
-if [ -z "${KEYRILL_SCREENSHOT_DISPLAY:-}" ]; then
-  exec env KEYRILL_SCREENSHOT_DISPLAY=1 xvfb-run -a -s "-screen 0 592x565x24" "$0" "$keyrill"
-fi
+source "$(dirname "$0")/qt_screen.sh"
 
 # shoot <locale> <layout> <png> <name> <text> <typed>
 shoot() {

@@ -4,16 +4,7 @@
 # Usage: scripts/qt-screenshots.sh [keyrill binary]   (default build/native/src/qt/keyrill)
 # Writes docs/qt-idle.png, docs/qt-run.png and docs/qt-report.png.
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
-keyrill=$(readlink -f "${1:-$root/build/native/src/qt/keyrill}")
-# KEYRILL_SHOTS_DIR: where the pictures go (the test command's smoke run sends them
-# to the build tree).
-shots=${KEYRILL_SHOTS_DIR:-$root/docs}
-
-if [ -z "${KEYRILL_SCREENSHOT_DISPLAY:-}" ]; then
-  # The screen leaves the window's 50-pixel offset on every side.
-  exec env KEYRILL_SCREENSHOT_DISPLAY=1 xvfb-run -a -s "-screen 0 592x565x24" "$0" "$keyrill"
-fi
+source "$(dirname "$0")/qt_screen.sh"
 
 work=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
