@@ -12,10 +12,6 @@ int main(int argc, char** argv) {
   // reports, instead of ending the program with the user's text in it.
   std::signal(SIGXFSZ, SIG_IGN);
 #endif
-  // Qt's own event dispatcher wakes the main thread for a key sooner than GLib's
-  // (measured with scripts/latency.sh). A QT_NO_GLIB already set, even empty, is the
-  // user's choice and stays.
-  if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
   QApplication app(argc, argv);
   // The icon's PNG is decoded on a second thread while the window loads its fonts:
   // the first frame need not wait for it. (Not before the application exists: the
