@@ -21,6 +21,7 @@
 #include "library/library_file.h"
 #include "qt/back_buffer_view.h"
 #include "qt/locale_code_page.h"
+#include "qt/start_up.h"
 #include "results/stats_bar.h"
 
 using namespace keyrill;
@@ -207,6 +208,7 @@ void Measure(const char* label, std::size_t textBytes, int keys, int gapMs) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  keyrill::qt::PrepareQtStartUp();  // as the program starts
   QApplication app(argc, argv);
   const int keys = argc > 1 ? std::atoi(argv[1]) : 2000;
   const int gapMs = argc > 2 ? std::atoi(argv[2]) : 5;

@@ -7,6 +7,7 @@
 #include <future>
 
 #include "qt/main_window.h"
+#include "qt/start_up.h"
 
 int main(int argc, char** argv) {
 #ifdef SIGXFSZ
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
   // reports, instead of ending the program with the user's text in it.
   std::signal(SIGXFSZ, SIG_IGN);
 #endif
+  keyrill::qt::PrepareQtStartUp();
   QApplication app(argc, argv);
   // The icon's PNG is decoded on a second thread while the window loads its fonts:
   // the first frame need not wait for it. (Not before the application exists: the

@@ -27,6 +27,7 @@
 #include "e2e_support.h"
 #include "fakes/fake_window.h"
 #include "qt/back_buffer_view.h"
+#include "qt/start_up.h"
 #include "senders.h"
 #include "typist.h"
 
@@ -75,6 +76,7 @@ bool WaitFor(Condition condition, int timeoutMs) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  keyrill::qt::PrepareQtStartUp();  // as the program starts
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("keyrill"));
   QGuiApplication::setDesktopFileName(QStringLiteral("keyrill"));
