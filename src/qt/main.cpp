@@ -2,8 +2,6 @@
 // Platform side (Qt).
 #include <QApplication>
 #include <csignal>
-#include <cstdio>
-#include <cstdlib>
 #include <future>
 
 #include "qt/main_window.h"
@@ -29,13 +27,5 @@ int main(int argc, char** argv) {
     window.show();
     status = QApplication::exec();
   }
-  // Qt 6.4's Wayland client can deadlock tearing down its display connection (its
-  // event thread waits for a read the main thread never finishes), so Exit would
-  // leave the process running. Every test is on disk by now and the compositor
-  // frees the connection's objects itself: end without that teardown.
-  if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
-    std::fflush(nullptr);
-    std::_Exit(status);
-  }
-  return status;
+  return keyrill::qt::EndingStatus(status);
 }

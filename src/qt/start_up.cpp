@@ -2,7 +2,10 @@
 #include "qt/start_up.h"
 
 #include <QByteArray>
+#include <QGuiApplication>
 #include <QtGlobal>
+#include <cstdio>
+#include <cstdlib>
 
 namespace keyrill::qt {
 namespace {
@@ -21,6 +24,14 @@ void PrepareQtStartUp() {
   // Qt's own event dispatcher wakes the main thread for a key sooner than GLib's
   // (scripts/latency.sh).
   SetUnlessSet("QT_NO_GLIB", "1");
+}
+
+int EndingStatus(int status) {
+  if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
+    std::fflush(nullptr);
+    std::_Exit(status);
+  }
+  return status;
 }
 
 }  // namespace keyrill::qt

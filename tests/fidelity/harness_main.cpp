@@ -256,5 +256,5 @@ int main(int argc, char** argv) {
       sent.size(), script.typedLines.size(), script.report.wordsTyped.c_str(),
       script.report.characters.c_str(), script.report.errors.c_str(),
       QGuiApplication::platformName().toUtf8().constData(), paceName.toUtf8().constData());
-  return 0;
+  return keyrill::qt::EndingStatus(0);
 }
