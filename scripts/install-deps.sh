@@ -7,7 +7,7 @@ set -euo pipefail
 run_packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland
-  fonts-dejavu-core libxcb1-dev
+  fonts-dejavu-core libxcb1-dev libxcb-shm0-dev
 )
 test_packages=(
   git clang libclang-rt-14-dev

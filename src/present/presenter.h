@@ -17,6 +17,8 @@ class Presenter {
   // Puts `region` (logical pixels) of `image` to the same place in the window, white
   // where the window is larger than the image, and sends it on before returning.
   virtual void Present(const QImage& image, const QRegion& region) = 0;
+  // Whether the last Present went through memory shared with the display server.
+  virtual bool SharesMemory() const = 0;
 };
 
 // Whether a presenter can serve this application's windows. Asked before the view's

@@ -81,6 +81,7 @@ X11Presenter::X11Presenter(xcb_connection_t* connection, std::uint32_t window, s
 }
 
 X11Presenter::~X11Presenter() {
+  shared_.reset();
   xcb_free_gc(connection_, gc_);
   xcb_flush(connection_);
 }
@@ -106,7 +107,20 @@ void X11Presenter::Present(const QImage& image, const QRegion& region) {
   xcb_flush(connection_);
 }
 
+X11SharedPixels* X11Presenter::SharedFor(QSize size) {
+  if (size != sharedSize_) {
+    shared_.reset();
+    shared_ = X11SharedPixels::Attach(connection_, size);
+    sharedSize_ = size;
+  }
+  return shared_.get();
+}
+
 void X11Presenter::PutPart(const QImage& image, const QRect& part) {
+  if (X11SharedPixels* shared = SharedFor(image.size())) {
+    shared->Put(image, part, window_, gc_, depth_);
+    return;
+  }
   const auto rowBytes = static_cast<std::uint32_t>(part.width()) * 4;
   // As many rows a request as the server takes.
   const int band = static_cast<int>(

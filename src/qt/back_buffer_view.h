@@ -43,6 +43,7 @@ class BackBufferView final : public QWidget {
 
   // Whether the typing area goes out through a presenter rather than Qt's painting.
   bool Presented() const { return presented_; }
+  bool PresentsThroughSharedMemory() const { return presenter_ && presenter_->SharesMemory(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

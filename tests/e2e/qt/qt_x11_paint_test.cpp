@@ -106,6 +106,9 @@ class QtX11PaintTest : public WindowTests {
       QVERIFY2(difference.empty(), (std::string(step.what) + ": differs at " + difference).c_str());
     }
     QCOMPARE(window().view().Presented(), present::PresenterAvailable());
+    // Xvfb shares memory unless started without MIT-SHM.
+    QCOMPARE(window().view().PresentsThroughSharedMemory(),
+             qgetenv("KEYRILL_TEST_SHARED_MEMORY") == "1");
   }
 
   void aKeysCellsAreOnTheServerBeforeItsEventReturns() {
