@@ -134,10 +134,8 @@ void X11Presenter::PutPart(const QImage& image, const QRect& part) {
     if (!wholeRows) {
       // A narrow rectangle (a key's cells): its rows packed one after another.
       rows_.resize(static_cast<std::size_t>(bytes / 4));
-      for (int row = 0; row < rows; ++row) {
-        std::memcpy(rows_.data() + static_cast<std::size_t>(row) * part.width(),
-                    image.constScanLine(top + row) + part.x() * 4, rowBytes);
-      }
+      CopyPixels(image, QRect(part.x(), top, part.width(), rows),
+                 reinterpret_cast<std::uint8_t*>(rows_.data()), rowBytes);
       data = reinterpret_cast<const std::uint8_t*>(rows_.data());
     }
     xcb_put_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, window_, gc_,

@@ -47,19 +47,25 @@ X11SharedPixels::~X11SharedPixels() {
   shmdt(memory_);
 }
 
+void CopyPixels(const QImage& image, const QRect& part, std::uint8_t* to, std::size_t toStride) {
+  const auto rowBytes = static_cast<std::size_t>(part.width()) * 4;
+  const auto fromStride = static_cast<std::size_t>(image.bytesPerLine());
+  if (rowBytes == toStride && rowBytes == fromStride) {
+    std::memcpy(to, image.constScanLine(part.y()), rowBytes * part.height());
+    return;
+  }
+  for (int y = part.top(); y <= part.bottom(); ++y, to += toStride) {
+    std::memcpy(to, image.constScanLine(y) + part.x() * 4, rowBytes);
+  }
+}
+
 void X11SharedPixels::Put(const QImage& image, const QRect& part, std::uint32_t window,
                           std::uint32_t gc, std::uint8_t depth) {
   const auto stride = static_cast<std::size_t>(size_.width()) * 4;
-  const auto rowBytes = static_cast<std::size_t>(part.width()) * 4;
-  std::uint8_t* to = memory_ + static_cast<std::size_t>(part.y()) * stride +
-                     static_cast<std::size_t>(part.x()) * 4;
-  if (rowBytes == stride && static_cast<std::size_t>(image.bytesPerLine()) == stride) {
-    std::memcpy(to, image.constScanLine(part.y()), rowBytes * part.height());
-  } else {
-    for (int y = part.top(); y <= part.bottom(); ++y, to += stride) {
-      std::memcpy(to, image.constScanLine(y) + part.x() * 4, rowBytes);
-    }
-  }
+  CopyPixels(image, part,
+             memory_ + static_cast<std::size_t>(part.y()) * stride +
+                 static_cast<std::size_t>(part.x()) * 4,
+             stride);
   xcb_shm_put_image(
       connection_, window, gc, static_cast<std::uint16_t>(size_.width()),
       static_cast<std::uint16_t>(size_.height()), static_cast<std::uint16_t>(part.x()),

@@ -16,6 +16,10 @@
 
 namespace keyrill::present {
 
+// Copies `part` of `image` (Format_RGB32) to `to`, `toStride` bytes a row: one copy
+// when both are whole rows alike, else a row at a time.
+void CopyPixels(const QImage& image, const QRect& part, std::uint8_t* to, std::size_t toStride);
+
 class X11SharedPixels {
  public:
   // Memory for an image of `size` device pixels, 32 bits each, attached to the
