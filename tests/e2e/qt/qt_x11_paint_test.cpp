@@ -12,6 +12,7 @@
 
 #include "e2e_support.h"
 #include "present/presenter.h"
+#include "present/x11_shared_pixels.h"
 #include "qt/back_buffer_view.h"
 
 using namespace keyrill;
@@ -128,6 +129,40 @@ class QtX11PaintTest : public WindowTests {
                    (std::string("key '") + c + "' not yet shown at " + std::to_string(x) + "," +
                     std::to_string(y))
                        .c_str());
+        }
+      }
+    }
+  }
+
+  void copiedPixelsAreTheImagesOwn() {
+    // Every pixel different, so a row or column off by one shows.
+    QImage image(40, 9, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, qRgb(x * 6, y * 25, 7));
+    }
+    struct Case {
+      const char* what;
+      QRect part;
+      int toWidth;  // pixels a row at the destination
+    };
+    const Case cases[] = {
+        {"whole rows into rows as wide", QRect(0, 2, 40, 5), 40},
+        {"a cell packed", QRect(13, 1, 6, 7), 6},
+        {"a cell into a wider copy", QRect(13, 1, 6, 7), 40},
+        {"the last column, one pixel", QRect(39, 8, 1, 1), 1},
+        {"whole rows into wider rows", QRect(0, 0, 40, 9), 44},
+    };
+    for (const Case& c : cases) {
+      const auto stride = static_cast<std::size_t>(c.toWidth) * 4;
+      std::vector<std::uint32_t> to(static_cast<std::size_t>(c.toWidth) * c.part.height(), 0);
+      present::CopyPixels(image, c.part, reinterpret_cast<std::uint8_t*>(to.data()), stride);
+      for (int y = 0; y < c.part.height(); ++y) {
+        for (int x = 0; x < c.part.width(); ++x) {
+          const std::uint32_t got = to[static_cast<std::size_t>(y) * c.toWidth + x];
+          QVERIFY2(
+              got == image.pixel(c.part.x() + x, c.part.y() + y),
+              (std::string(c.what) + ": wrong at " + std::to_string(x) + "," + std::to_string(y))
+                  .c_str());
         }
       }
     }
