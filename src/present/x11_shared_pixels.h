@@ -29,8 +29,7 @@ class X11SharedPixels {
   X11SharedPixels(const X11SharedPixels&) = delete;
   X11SharedPixels& operator=(const X11SharedPixels&) = delete;
 
-  QSize Size() const { return size_; }
-  // Copies `part` (inside Size()) of `image` in and asks the server to put it to the
+  // Copies `part` (inside the attached size) of `image` in and asks the server to put it to the
   // same place in `window`.
   void Put(const QImage& image, const QRect& part, std::uint32_t window, std::uint32_t gc,
            std::uint8_t depth);
