@@ -3,6 +3,7 @@
 // Floor 0: any part of the core, the platform layers and the tests may include it.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -76,6 +77,11 @@ struct Program {
 
   RunClock clock;
   TypedTotals typedTotals;
+
+  // What the message row and the statistics bar last showed, kept only so that
+  // assistive technology can read them (run/screen_reading.h); nothing draws from them.
+  TestName shownMessage{};
+  std::array<char, 128> barText{};
 };
 
 }  // namespace keyrill

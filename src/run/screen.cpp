@@ -3,6 +3,7 @@
 // Surface and marks repaints only through Host.
 #include "run/screen.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace keyrill {
@@ -69,6 +70,8 @@ void DrawMessage(Program& program, const char* text) {
   program.surface.Fill(kMargin, top, width, 2 * layout.CharHeight + kMargin, Brush::White);
   const std::int32_t length = Length(text);
   if (length > 0) program.surface.DrawBytes(kMargin, top, text, length);
+  // Every message fits a name's buffer: a name or one of the two errors.
+  std::snprintf(program.shownMessage.data(), program.shownMessage.size(), "%s", text);
   InvalidateArea(program, kMargin, top, width + kMargin, 2 * layout.CharHeight + kMargin, false);
 }
 

@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "fakes/fake_window.h"
+#include "results/stats_bar.h"
 #include "run/keys.h"
+#include "run/screen_reading.h"
 
 namespace keyrill {
 namespace {
@@ -196,6 +199,81 @@ TEST(Screen, TheCursorCellFollowsCursorOnAndKeepsItsBrush) {
   EXPECT_EQ(program.selectedBrush, Brush::White);
   // Nothing outside the cell was touched.
   EXPECT_TRUE(window.surface.IsWhite(51, 56, 13, 24));
+}
+
+// What assistive technology reads follows the screen: idle rows, an error, the line
+// being typed with its caret cell, the next line after an advance, the bar's text.
+TEST(Screen, TheReadingFollowsWhatTheScreenShows) {
+  FakeWindow window;
+  window.Store({{"t", "abc\r\ncd"}});
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    bool running;
+    const char* prompt;
+    const char* message;
+    const char* target;
+    const char* typed;
+    std::int32_t lineIndex;
+    Rect caretCell;
+  };
+  const std::vector<Step> steps = {
+      {"nothing selected", [] {}, false, kPromptNone, "", "", "", -1, {0, 0, 13, 24}},
+      {"Enter with nothing selected",
+       [&] { window.Type("\r"); },
+       false,
+       kPromptNone,
+       kNoTestSelected,
+       "",
+       "",
+       -1,
+       {0, 0, 13, 24}},
+      {"a name selected",
+       [&] { window.Select("t"); },
+       false,
+       kPromptSelected,
+       "t",
+       "",
+       "",
+       -1,
+       {0, 0, 13, 24}},
+      {"the run begun", [&] { window.Type("\r"); }, true, "", "", "abc\r", "", 0, {12, 56, 25, 80}},
+      {"a key typed", [&] { window.Type("a"); }, true, "", "", "abc\r", "a", 0, {25, 56, 38, 80}},
+      {"a wrong key typed",
+       [&] { window.Type("x"); },
+       true,
+       "",
+       "",
+       "abc\r",
+       "ax",
+       0,
+       {38, 56, 51, 80}},
+      {"erased", [&] { window.Type("\b"); }, true, "", "", "abc\r", "a", 0, {25, 56, 38, 80}},
+      {"the line finished",
+       [&] { window.Type("bc"); },
+       true,
+       "",
+       "",
+       "cd",
+       "",
+       1,
+       {12, 128, 25, 152}},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    step.act();
+    const ScreenReading reading = ReadScreen(window.program);
+    EXPECT_EQ(reading.running, step.running);
+    EXPECT_EQ(reading.prompt, step.prompt);
+    EXPECT_EQ(reading.message, step.message);
+    EXPECT_EQ(reading.target, step.target);
+    EXPECT_EQ(reading.typed, step.typed);
+    EXPECT_EQ(reading.lineIndex, step.lineIndex);
+    EXPECT_EQ(reading.caretCell, step.caretCell);
+  }
+  window.clock.now = window.program.clock.StartTime + 10000;
+  DrawStatsBar(window.program, window.clock.now);
+  EXPECT_EQ(ReadScreen(window.program).bar, "Words Per Minute: 6.0  Time: 10.0s  Characters: 3");
 }
 
 }  // namespace
