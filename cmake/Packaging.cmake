@@ -32,7 +32,8 @@ endfunction()
 configure_file(${KEYRILL_PACKAGING_DIR}/debian/changelog
                ${KEYRILL_PACKAGE_FILES}/changelog @ONLY)
 keyrill_gzip(${KEYRILL_PACKAGE_FILES}/changelog ${KEYRILL_PACKAGE_FILES}/changelog.gz)
-keyrill_gzip(${KEYRILL_PACKAGING_DIR}/linux/keyrill.1 ${KEYRILL_PACKAGE_FILES}/keyrill.1.gz)
+configure_file(${KEYRILL_PACKAGING_DIR}/linux/keyrill.1 ${KEYRILL_PACKAGE_FILES}/keyrill.1 @ONLY)
+keyrill_gzip(${KEYRILL_PACKAGE_FILES}/keyrill.1 ${KEYRILL_PACKAGE_FILES}/keyrill.1.gz)
 # keyrill-desktop is described on keyrill's page.
 file(WRITE ${KEYRILL_PACKAGE_FILES}/keyrill-desktop.1 ".so man1/keyrill.1\n")
 keyrill_gzip(${KEYRILL_PACKAGE_FILES}/keyrill-desktop.1 ${KEYRILL_PACKAGE_FILES}/keyrill-desktop.1.gz)

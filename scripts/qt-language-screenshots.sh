@@ -14,7 +14,7 @@ shoot() {
   printf '\xEF\xBB\xBF~%s\r\n%s\r\n' "$4" "$5" > "$work/tests.tst"
   setxkbmap "$2"
   (cd "$work" && LANG="$1" LC_ALL= LC_CTYPE= exec "$keyrill") & pid=$!
-  main=$(timeout 10 xdotool search --sync --onlyvisible --name '^Keyrill Beta 0.80$' | head -n 1)
+  main=$(timeout 10 xdotool search --sync --onlyvisible --name "^$KEYRILL_WINDOW_TITLE\$" | head -n 1)
   xdotool windowfocus --sync "$main"; sleep 0.3
   xdotool key ctrl+s
   dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^Select Test$' | head -n 1)

@@ -50,6 +50,18 @@
 #define DLG_REPORT_OK_TEXT "&OK"
 #define DLG_REPORT_OK_RECT 112, 114, 50, 14
 
+/* The Report's rows in the template's order, which is the fields' tab order:
+   ROW(label, y, control id, the ReportTexts member the field shows). The OK button
+   stands between the rows before it and the Errors row. */
+#define DLG_REPORT_ROWS_BEFORE_OK(ROW)                                                            \
+  ROW(DLG_REPORT_WPM_LABEL, DLG_REPORT_WPM_Y, IDC_WPM, wordsPerMinute)                            \
+  ROW(DLG_REPORT_WORDS_IN_TEST_LABEL, DLG_REPORT_WORDS_IN_TEST_Y, IDC_WORDS_IN_TEST, wordsInTest) \
+  ROW(DLG_REPORT_TIME_TAKEN_LABEL, DLG_REPORT_TIME_TAKEN_Y, IDC_TIME_TAKEN, timeTaken)            \
+  ROW(DLG_REPORT_WORDS_TYPED_LABEL, DLG_REPORT_WORDS_TYPED_Y, IDC_WORDS_TYPED, wordsTyped)        \
+  ROW(DLG_REPORT_CHARACTERS_LABEL, DLG_REPORT_CHARACTERS_Y, IDC_CHARACTERS, characters)
+#define DLG_REPORT_ROWS_AFTER_OK(ROW) \
+  ROW(DLG_REPORT_ERRORS_LABEL, DLG_REPORT_ERRORS_Y, IDC_ERRORS, errors)
+
 /* A Report row's label and figure rectangles from its y. */
 #define DLG_REPORT_LABEL_RECT(y) DLG_REPORT_LABEL_X, y, DLG_REPORT_LABEL_CX, DLG_REPORT_LABEL_CY
 #define DLG_REPORT_FIGURE_RECT(y) DLG_REPORT_FIGURE_X, y, DLG_REPORT_FIGURE_CX, DLG_REPORT_FIGURE_CY

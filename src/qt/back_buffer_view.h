@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/main_window_layout.h"
 #include "present/presenter.h"
 #include "program/code_page.h"
 
@@ -35,7 +36,7 @@ class BackBufferView final : public QWidget {
   void MarkAllDirty();
 
   // The client size the main window is created with.
-  QSize sizeHint() const override { return {492, 446}; }
+  QSize sizeHint() const override { return {kClientWidth, kClientHeight}; }
 
   // With a presenter the view is a native window that Qt does not paint: no paint
   // engine.

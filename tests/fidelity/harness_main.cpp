@@ -22,6 +22,7 @@
 #include <string>
 
 #include "app/dialog_actions.h"
+#include "app/report_rows.h"
 #include "app/router.h"
 #include "differences.h"
 #include "e2e_support.h"
@@ -166,10 +167,9 @@ int main(int argc, char** argv) {
     QDialog* report = FindDialog(QStringLiteral("Report"));
     if (report == nullptr || seen.reportOpened) return;
     seen.reportOpened = true;
-    seen.report.wordsInTest = Field(*report, "IDC_WORDS_IN_TEST");
-    seen.report.wordsTyped = Field(*report, "IDC_WORDS_TYPED");
-    seen.report.characters = Field(*report, "IDC_CHARACTERS");
-    seen.report.errors = Field(*report, "IDC_ERRORS");
+    for (const ReportRow& row : kReportRows) {
+      seen.report.*row.figure = Field(*report, row.controlName);
+    }
     for (const LineTexts& line : RunLines(window.program())) {
       seen.targetLines.push_back(line.target);
       seen.typedLines.push_back(line.typed);

@@ -10,6 +10,7 @@
 # Test side (ctest; needs root).
 #   deb_install.sh <package.deb> <marker file> <scratch directory>
 set -uo pipefail
+: "${KEYRILL_WINDOW_TITLE:?the main window title, which the test command sets from the build}"
 deb=$(readlink -f "$1") marker=$2 work=$3
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -85,7 +86,7 @@ wait_exit() {  # sets status: the program's exit status, or 124 after 60 s
 
 library="$home/.local/share/keyrill/tests.tst"
 run_entry
-main=$(find_window 'Keyrill Beta 0.80')
+main=$(find_window "$KEYRILL_WINDOW_TITLE")
 if [ -z "$main" ]; then
   cat "$work/program.log"; fail "the installed program showed no window"; exit 1
 fi
@@ -126,7 +127,7 @@ app_pid=
 printf '\r\n~Mine\r\nmy own words' >>"$library"
 cp "$library" "$work/mine.tst"
 run_entry
-main=$(find_window 'Keyrill Beta 0.80')
+main=$(find_window "$KEYRILL_WINDOW_TITLE")
 [ -n "$main" ] || fail "the second start showed no window"
 x xdotool windowfocus --sync "$main" 2>/dev/null; sleep 0.3
 x xdotool key ctrl+q
