@@ -67,7 +67,7 @@ std::string Narrow(BSTR text) {
 // What a screen reader reads off the client area's object.
 struct Reading {
   long role = 0;
-  std::string name, value, description;
+  std::string name, value, description, help;
 };
 
 Reading ReadClientObject(HWND window) {
@@ -92,6 +92,8 @@ Reading ReadClientObject(HWND window) {
   text = nullptr;
   reading.description =
       SUCCEEDED(object->get_accDescription(self, &text)) ? Narrow(text) : "(failed)";
+  text = nullptr;
+  reading.help = SUCCEEDED(object->get_accHelp(self, &text)) ? Narrow(text) : "(failed)";
   object->Release();
   return reading;
 }
@@ -220,7 +222,13 @@ TEST(KeyrillExe, screen_reader) {
         << "the caret " + RectText(info.rcCaret) + " is on the drawn cursor's cell";
   }
 
-  // The bar is redrawn ten times a second; a listener hears none of it.
+  // The bar is redrawn ten times a second; a listener reads it on demand and
+  // hears none of it.
+  const std::string bar = ReadClientObject(main).help;
+  EXPECT_TRUE(bar.rfind("Words Per Minute: ", 0) == 0 &&
+              bar.find("  Time: ") != std::string::npos &&
+              bar.find("s  Characters: ") != std::string::npos)
+      << "the help is the statistics bar's text: " << bar;
   PumpMessages();
   Recorded().clear();
   WaitUntil(
