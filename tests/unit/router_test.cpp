@@ -267,7 +267,9 @@ TEST(DialogActions, AFailedSaveSaysSoAndWhy) {
       std::ofstream(window.LibraryFile(), std::ios::binary) << c.library;
     }
     EXPECT_FALSE(SaveTest(window.program, c.name, "text"));
-    if (!c.folder) EXPECT_EQ(support::ReadFile(window.LibraryFile()), c.library);
+    if (!c.folder) {
+      EXPECT_EQ(support::ReadFile(window.LibraryFile()), c.library);
+    }
     const std::string message = SaveFailedText(window.program, c.name);
     if (!c.message.empty()) {
       EXPECT_EQ(message, c.message);
