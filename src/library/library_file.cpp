@@ -23,7 +23,7 @@ constexpr char kEofMark = 0x1A;
 struct LibraryScan {
   bool holdsEndMark = false;  // a record appended behind it could never be read
   bool utf8 = false;          // by the reader's rule
-  Utf8Check check;            // the file's bytes so far, unless it starts with the mark
+  Utf8Check check;            // its bytes, unless it starts with the byte-order mark
 };
 
 LibraryScan ScanLibrary(const std::string& path) {
