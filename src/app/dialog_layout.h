@@ -62,6 +62,11 @@
 #define DLG_REPORT_ROWS_AFTER_OK(ROW) \
   ROW(DLG_REPORT_ERRORS_LABEL, DLG_REPORT_ERRORS_Y, IDC_ERRORS, errors)
 
+/* What a screen reader names the controls that show no label of their own. */
+#define DLG_ENTRY_NAME_ACCESSIBLE "Test name"
+#define DLG_ENTRY_TEXT_ACCESSIBLE "Test text"
+#define DLG_LIST_ACCESSIBLE "Tests"
+
 /* A Report row's label and figure rectangles from its y. */
 #define DLG_REPORT_LABEL_RECT(y) DLG_REPORT_LABEL_X, y, DLG_REPORT_LABEL_CX, DLG_REPORT_LABEL_CY
 #define DLG_REPORT_FIGURE_RECT(y) DLG_REPORT_FIGURE_X, y, DLG_REPORT_FIGURE_CX, DLG_REPORT_FIGURE_CY

@@ -18,5 +18,7 @@ inline constexpr int kWindowHeight = 500;
 // sizes the typing area to it.
 inline constexpr int kClientWidth = 492;
 inline constexpr int kClientHeight = 446;
+// What a screen reader calls the client area, where the lines are typed.
+inline constexpr const char* kTypingAreaName = "Typing area";
 
 }  // namespace keyrill

@@ -11,6 +11,7 @@
 #include "app/dialog_placement.h"
 #include "app/report_rows.h"
 #include "app/resource_ids.h"
+#include "win32/control_names.h"
 #include "win32/main_window.h"
 
 namespace keyrill::win32 {
@@ -89,7 +90,8 @@ void SaveTestFromDialog(HWND dialog, Program& program) {
     std::array<char, 64> caption{};
     GetWindowTextA(dialog, caption.data(), static_cast<int>(caption.size()));
     // The core's words, as in the Qt program; the box is captioned like its dialog.
-    MessageBoxA(dialog, SaveFailedText(program), caption.data(), MB_OK | MB_ICONWARNING);
+    MessageBoxA(dialog, SaveFailedText(program, name.data()), caption.data(),
+                MB_OK | MB_ICONWARNING);
     return;
   }
   CloseDialog(dialog);
@@ -103,6 +105,7 @@ INT_PTR TestDialogProc(HWND dialog, UINT message, WPARAM wParam, TestDialog kind
   switch (message) {
     case WM_INITDIALOG:
       CentreOnMainWindow(dialog);
+      NameDialogControls(dialog);
       if (MainWindow* state = StateOf(dialog); state != nullptr && kind != TestDialog::Add) {
         FillTestList(dialog, state->program);
       }
@@ -135,6 +138,7 @@ INT_PTR TestDialogProc(HWND dialog, UINT message, WPARAM wParam, TestDialog kind
       }
       return FALSE;
     case WM_DESTROY:
+      ClearDialogControlNames(dialog);
       EndDialog(dialog, 0);
       return TRUE;
     default:
@@ -166,6 +170,7 @@ INT_PTR CALLBACK ReportProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*l
           SetDlgItemTextA(dialog, row.controlId, (texts->*row.figure).c_str());
         }
       }
+      NameDialogControls(dialog);
       // TRUE: the system gives the focus to the first tab stop, the rate field.
       return TRUE;
     }
@@ -175,6 +180,9 @@ INT_PTR CALLBACK ReportProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*l
         EndDialog(dialog, 0);
         return TRUE;
       }
+      return FALSE;
+    case WM_DESTROY:
+      ClearDialogControlNames(dialog);
       return FALSE;
     default:
       return FALSE;

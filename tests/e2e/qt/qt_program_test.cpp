@@ -472,7 +472,7 @@ class QtProgramTest : public WindowTests {
     dir().AddSample();
     QVERIFY(BeginThroughDialog(window(), QStringLiteral("Warm-up")));
     QTest::qWait(250);
-    const QRect band(0, 0, 492, window().program().layout.CharHeight);
+    const QRect band(0, 0, kClientWidth, window().program().layout.CharHeight);
     bool changed = false;
     QVERIFY(ThroughDialog(window(), 'S', QStringLiteral("SelectTest"), [&](QDialog& dialog) {
       const QImage before = window().backBuffer().copy(band);
@@ -498,7 +498,7 @@ class QtProgramTest : public WindowTests {
     QVERIFY(FindDialog(QStringLiteral("Report")) == nullptr);  // ended early: no Report
     QVERIFY(
         ShowsText(window().backBuffer(), Font::Text, 12, 12, "Press enter to begin the test..."));
-    QVERIFY(AllWhite(window().backBuffer(), QRect(0, 100, 492, 300)));
+    QVERIFY(AllWhite(window().backBuffer(), QRect(0, 100, kClientWidth, 300)));
 
     // Exit from the menu closes the window like its close box.
     QAction* exit = nullptr;
