@@ -55,7 +55,7 @@ QRect DialogRect(int x, int y, int width, int height) {
 
 QPoint CentredTopLeft(const QRect& owner, const QSize& dialog) {
   // QRect's right() is inclusive; the core's rectangles end one past it.
-  const Point at = keyrill::CentredTopLeft(
+  const TopLeft at = keyrill::CentredTopLeft(
       Rect{owner.x(), owner.y(), owner.x() + owner.width(), owner.y() + owner.height()},
       dialog.width(), dialog.height());
   return {at.x, at.y};

@@ -34,8 +34,8 @@ void CentreOnMainWindow(HWND dialog) {
   RECT box{};
   GetWindowRect(MainWindowOfDialog(dialog), &main);
   GetWindowRect(dialog, &box);
-  const Point at = CentredTopLeft(Rect{main.left, main.top, main.right, main.bottom},
-                                  box.right - box.left, box.bottom - box.top);
+  const TopLeft at = CentredTopLeft(Rect{main.left, main.top, main.right, main.bottom},
+                                    box.right - box.left, box.bottom - box.top);
   SetWindowPos(dialog, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE);
 }
 

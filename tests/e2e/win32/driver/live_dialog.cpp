@@ -164,7 +164,7 @@ void CheckLiveDialog(HWND dialog, const ExpectedDialog& expected, Placement plac
   const RECT box = ScreenRect(dialog);
   if (placement == Placement::OnMainWindow) {
     const RECT main = ScreenRect(mainWindow);
-    const keyrill::Point at =
+    const keyrill::TopLeft at =
         keyrill::CentredTopLeft(keyrill::Rect{main.left, main.top, main.right, main.bottom},
                                 box.right - box.left, box.bottom - box.top);
     EXPECT_EQ(box.left, at.x) << "centred on the main window " << RectText(main) << ", frame at "
