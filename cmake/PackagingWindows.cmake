@@ -1,6 +1,7 @@
 # The Windows downloads, made by every build of the cross tree (included from
-# Packaging.cmake): a stage folder with the stripped keyrill.exe, the sample library,
-# README.txt, LICENSE.txt and the runtime's notices (all text with CRLF), zipped as
+# Packaging.cmake): a stage folder with the stripped keyrill.exe, the library of each
+# language in languages\ (English also as tests.tst), README.txt, LICENSE.txt and the
+# notices of the runtime and the libraries' texts (all text with CRLF), zipped as
 # keyrill-<version>-win64.zip and wrapped by makensis into
 # keyrill-<version>-win64-setup.exe.
 set(KEYRILL_WIN_NAME keyrill-${PROJECT_VERSION}-win64)
@@ -10,19 +11,25 @@ set(KEYRILL_ZIP ${KEYRILL_WIN_OUT}/${KEYRILL_WIN_NAME}.zip)
 set(KEYRILL_SETUP ${KEYRILL_WIN_OUT}/${KEYRILL_WIN_NAME}-setup.exe)
 set(KEYRILL_STAGE_FILES keyrill.exe tests.tst README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt)
 list(TRANSFORM KEYRILL_STAGE_FILES PREPEND ${KEYRILL_STAGE}/ OUTPUT_VARIABLE KEYRILL_STAGED)
+file(GLOB KEYRILL_LANGUAGE_LIBRARIES ${PROJECT_SOURCE_DIR}/samples/languages/*.tst)
 
 add_custom_command(OUTPUT ${KEYRILL_STAGED}
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${KEYRILL_STAGE}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${KEYRILL_STAGE}
   COMMAND ${CMAKE_STRIP} -o ${KEYRILL_STAGE}/keyrill.exe $<TARGET_FILE:keyrill>
-  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/samples/tests.tst ${KEYRILL_STAGE}/
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${KEYRILL_STAGE}/languages
+  COMMAND ${CMAKE_COMMAND} -E copy ${KEYRILL_LANGUAGE_LIBRARIES} ${KEYRILL_STAGE}/languages/
+  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/samples/languages/en.tst
+          ${KEYRILL_STAGE}/tests.tst
   COMMAND ${CMAKE_COMMAND} -DINPUT=${KEYRILL_PACKAGING_DIR}/windows/README.txt
           -DOUTPUT=${KEYRILL_STAGE}/README.txt -P ${KEYRILL_PACKAGING_DIR}/windows/crlf.cmake
   COMMAND ${CMAKE_COMMAND} -DINPUT=${PROJECT_SOURCE_DIR}/LICENSE
           -DOUTPUT=${KEYRILL_STAGE}/LICENSE.txt -P ${KEYRILL_PACKAGING_DIR}/windows/crlf.cmake
   COMMAND ${CMAKE_COMMAND} -DOUTPUT=${KEYRILL_STAGE}/THIRD-PARTY-NOTICES.txt
+          -DLANGUAGES_NOTICE=${PROJECT_SOURCE_DIR}/samples/languages/NOTICE.txt
           -P ${KEYRILL_PACKAGING_DIR}/windows/notices.cmake
-  DEPENDS keyrill ${PROJECT_SOURCE_DIR}/samples/tests.tst ${PROJECT_SOURCE_DIR}/LICENSE
+  DEPENDS keyrill ${KEYRILL_LANGUAGE_LIBRARIES} ${PROJECT_SOURCE_DIR}/samples/languages/NOTICE.txt
+          ${PROJECT_SOURCE_DIR}/LICENSE
           ${KEYRILL_PACKAGING_DIR}/windows/README.txt ${KEYRILL_PACKAGING_DIR}/windows/crlf.cmake
           ${KEYRILL_PACKAGING_DIR}/windows/notices.cmake
   COMMENT "Staging the Windows downloads"
