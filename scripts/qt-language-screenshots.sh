@@ -12,18 +12,20 @@ source "$(dirname "$0")/qt_screen.sh"
 shoot() {
   local work pid main dialog typed
   work=$(mktemp -d)
-  # The one test, as the library holds it, so that Select Test lists it first.
-  python3 - "$root/samples/languages/$4" "$5" "$work/tests.tst" <<'PY'
+  # The one test, as the library holds it, so that Select Test lists it first; the
+  # first characters of its text are typed.
+  typed=$(python3 - "$root/samples/languages/$4" "$5" "$work/tests.tst" "$6" <<'PY'
 import sys
-library, name, out = sys.argv[1], sys.argv[2], sys.argv[3]
+library, name, out, count = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4])
 for record in open(library, encoding="utf-8", newline="").read().split("\r\n~"):
     if record.split("\r\n", 1)[0] == name:
         open(out, "w", encoding="utf-8", newline="").write("\r\n~" + record)
+        print(record.split("\r\n")[1][:count])
         break
 else:
     sys.exit(f"no test {name} in {library}")
 PY
-  typed=$(sed -n 2p "$work/tests.tst" | tr -d '\r' | cut -c "1-$6")
+)
   setxkbmap "$2"
   (cd "$work" && LANG="$1" LC_ALL= LC_CTYPE= exec "$keyrill") & pid=$!
   main=$(timeout 10 xdotool search --sync --onlyvisible --name '^Keyrill Beta 0.80$' | head -n 1)
@@ -43,6 +45,6 @@ PY
   rm -rf "$work"
 }
 
-shoot ru_RU.UTF-8 ru qt-russian.png ru.tst 'Статья 1' 90
-shoot fr_FR.UTF-8 fr qt-french.png fr.tst 'Article premier' 80
+shoot ru_RU.UTF-8 ru qt-russian.png ru.tst 'Статья 1' 75
+shoot fr_FR.UTF-8 fr qt-french.png fr.tst 'Article premier' 75
 echo "wrote $shots/qt-russian.png and qt-french.png"
