@@ -22,7 +22,7 @@ keyrill_first_library() {
     "${kfl_modifier:+$kfl_language@$kfl_modifier}" \
     "${kfl_territory:+${kfl_language}_$kfl_territory}" "$kfl_language" en; do
     if [ -n "$kfl_name" ] && [ -f "$1/$kfl_name.tst" ]; then
-      cp "$1/$kfl_name.tst" "$kfl_target"
+      cp "$1/$kfl_name.tst" "$kfl_target" || return 1
       echo "$kfl_name"
       return 0
     fi

@@ -10,7 +10,7 @@ share="$here/../share/keyrill"
 mkdir -p "$dir"
 if [ -f "$share/first-library.sh" ]; then
   . "$share/first-library.sh"
-  keyrill_first_library "$share/languages" "$dir" >/dev/null
+  keyrill_first_library "$share/languages" "$dir" >/dev/null || true
 fi
 cd "$dir"
 exec "$here/keyrill" "$@"
