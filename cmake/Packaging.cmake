@@ -14,6 +14,10 @@ set(KEYRILL_HOMEPAGE "https://keyrill.example.org"
     CACHE STRING "Home page named by the AppStream metadata (screenshots under docs/)")
 set(KEYRILL_APPSTREAM_ID "org.example.keyrill" CACHE STRING "AppStream component id")
 
+# The test library of each language (samples/make_language_libraries.py writes them).
+set(KEYRILL_LANGUAGES_DIR ${PROJECT_SOURCE_DIR}/samples/languages)
+file(GLOB KEYRILL_LANGUAGE_LIBRARIES ${KEYRILL_LANGUAGES_DIR}/*.tst)
+
 if(WIN32)
   include(${CMAKE_CURRENT_LIST_DIR}/PackagingWindows.cmake)
   return()
@@ -67,7 +71,6 @@ install(FILES ${KEYRILL_PACKAGE_FILES}/keyrill.1.gz ${KEYRILL_PACKAGE_FILES}/key
 install(FILES ${KEYRILL_PACKAGING_DIR}/debian/copyright ${KEYRILL_PACKAGE_FILES}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # A library for each language, and the launcher's rule for picking one.
-file(GLOB KEYRILL_LANGUAGE_LIBRARIES ${PROJECT_SOURCE_DIR}/samples/languages/*.tst)
 install(FILES ${KEYRILL_LANGUAGE_LIBRARIES} DESTINATION ${CMAKE_INSTALL_DATADIR}/keyrill/languages)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/linux/first-library.sh
         DESTINATION ${CMAKE_INSTALL_DATADIR}/keyrill)
