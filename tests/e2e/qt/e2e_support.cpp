@@ -2,8 +2,10 @@
 #include "e2e_support.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -171,6 +173,37 @@ void TypeText(MainWindow& window, const std::string& text) {
         break;
     }
   }
+}
+
+ReportTexts ReadReport(const QDialog& report) {
+  const auto text = [&report](const char* name) {
+    const auto* field = report.findChild<QLineEdit*>(QString::fromLatin1(name));
+    return field != nullptr && field->isReadOnly() ? field->text().toStdString() : "?";
+  };
+  return {text("IDC_WPM"),        text("IDC_WORDS_IN_TEST"), text("IDC_WORDS_TYPED"),
+          text("IDC_TIME_TAKEN"), text("IDC_CHARACTERS"),    text("IDC_ERRORS")};
+}
+
+void CloseReport(QDialog& report) {
+  auto* ok = report.findChild<QPushButton*>(QStringLiteral("IDC_REPORT_OK"));
+  if (ok != nullptr) {
+    ok->click();
+  } else {
+    qWarning("the Report has no OK button; closed without it");
+    report.done(QDialog::Rejected);
+  }
+}
+
+std::shared_ptr<bool> WhenReportOpens(ReportTexts& shown, int timeoutMs) {
+  auto opened = std::make_shared<bool>(false);
+  WhenDialogOpens(
+      QStringLiteral("Report"),
+      [&shown](QDialog& report) {
+        shown = ReadReport(report);
+        CloseReport(report);
+      },
+      opened, timeoutMs);
+  return opened;
 }
 
 std::vector<LineTexts> RunLines(Program& program) {

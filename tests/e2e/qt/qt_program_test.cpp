@@ -8,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QInputMethodEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
@@ -231,7 +230,7 @@ class QtProgramTest : public WindowTests {
     for (std::size_t i = 0; i < 4; ++i) QCOMPARE(RunLines(program)[i].typed, run.typed[i]);
 
     // The rest correctly; the last key opens the Report.
-    QStringList fields;
+    ReportTexts shown;
     QStringList labels;
     bool stayedOpen = false;
     bool noCloseBox = false;
@@ -241,12 +240,7 @@ class QtProgramTest : public WindowTests {
     WhenDialogOpens(
         QStringLiteral("Report"),
         [&](QDialog& report) {
-          for (const char* name : {"IDC_WPM", "IDC_WORDS_IN_TEST", "IDC_WORDS_TYPED",
-                                   "IDC_TIME_TAKEN", "IDC_CHARACTERS", "IDC_ERRORS"}) {
-            auto* field = report.findChild<QLineEdit*>(QString::fromLatin1(name));
-            fields << (field != nullptr && field->isReadOnly() ? field->text()
-                                                               : QStringLiteral("?"));
-          }
+          shown = ReadReport(report);
           QList<QLabel*> found = report.findChildren<QLabel*>();
           std::sort(found.begin(), found.end(),
                     [](QLabel* a, QLabel* b) { return a->y() < b->y(); });
@@ -299,18 +293,18 @@ class QtProgramTest : public WindowTests {
       targetChars += static_cast<int>(run.targets[i].size());
       errors += Errors(run.targets[i], run.typed[i]);
     }
-    QCOMPARE(fields.size(), 6);
     const QRegularExpression sixDecimals(QStringLiteral("^-?\\d+\\.\\d{6}$"));
-    QVERIFY2(sixDecimals.match(fields[0]).hasMatch(), qPrintable(fields[0]));
-    QCOMPARE(fields[1], QString::number(targetWords));
-    QCOMPARE(fields[2], QString::number(typedWords));
-    QVERIFY2(sixDecimals.match(fields[3]).hasMatch(), qPrintable(fields[3]));
-    QCOMPARE(fields[4], QString::number(targetChars));
-    QCOMPARE(fields[5], QString::number(errors));
+    for (const std::string& decimal : {shown.wordsPerMinute, shown.timeTaken}) {
+      QVERIFY2(sixDecimals.match(QString::fromStdString(decimal)).hasMatch(), decimal.c_str());
+    }
+    QCOMPARE(shown.wordsInTest, std::to_string(targetWords));
+    QCOMPARE(shown.wordsTyped, std::to_string(typedWords));
+    QCOMPARE(shown.characters, std::to_string(targetChars));
+    QCOMPARE(shown.errors, std::to_string(errors));
     QVERIFY(errors >= 4);  // the slips above all count
-    const double seconds = fields[3].toDouble();
+    const double seconds = std::stod(shown.timeTaken);
     QVERIFY(seconds > 1.0);
-    QVERIFY(std::abs(fields[0].toDouble() - typedWords / seconds * 60.0) < 1e-3);
+    QVERIFY(std::abs(std::stod(shown.wordsPerMinute) - typedWords / seconds * 60.0) < 1e-3);
 
     // Closing the Report ended the run: idle again, ready for the same test.
     QVERIFY(!program.TestRunning);
@@ -329,21 +323,8 @@ class QtProgramTest : public WindowTests {
       qint64 paused = 0;
       QElapsedTimer pausing;
       ReportTexts shown;
-      auto opened = std::make_shared<bool>(false);
-      if (run.reported) {
-        WhenDialogOpens(
-            QStringLiteral("Report"),
-            [&](QDialog& report) {
-              const auto text = [&report](const char* name) {
-                auto* field = report.findChild<QLineEdit*>(QString::fromLatin1(name));
-                return field != nullptr ? field->text().toStdString() : std::string("?");
-              };
-              shown = {text("IDC_WPM"),        text("IDC_WORDS_IN_TEST"), text("IDC_WORDS_TYPED"),
-                       text("IDC_TIME_TAKEN"), text("IDC_CHARACTERS"),    text("IDC_ERRORS")};
-              report.findChild<QPushButton*>(QStringLiteral("IDC_REPORT_OK"))->click();
-            },
-            opened, 10000);
-      }
+      const auto opened =
+          run.reported ? WhenReportOpens(shown, 10000) : std::make_shared<bool>(false);
       for (const scenario::Step& step : run.steps) {
         switch (step.action) {
           case scenario::Action::Keys:
@@ -430,7 +411,7 @@ class QtProgramTest : public WindowTests {
           QTest::sendKeyEvent(QTest::Click, &window().view(), Qt::Key_Return, QStringLiteral("\r"),
                               Qt::NoModifier);
           typedWhileOpen = RunLines(program).empty() ? "<none>" : RunLines(program)[0].typed;
-          first.findChild<QPushButton*>(QStringLiteral("IDC_REPORT_OK"))->click();
+          CloseReport(first);
         },
         opened);
     QTest::keyClick(&window().view(), Qt::Key_X);

@@ -8,12 +8,10 @@
 #   installer.sh <wine prefix to copy> <setup.exe> <zip> <keyrill_e2e.exe> <sample tests.tst> <work>
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../../lib/checks.sh"
 source "$here/wine_env.sh"
 
 template=$1 setup=$2 zip=$3 driver=$4 sample=$5 work=$6
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
 
 # --- the zip ---------------------------------------------------------------------
 name=$(basename "$zip" .zip)
