@@ -22,6 +22,7 @@
 #include "results/counters.h"
 #include "results/stats_bar.h"
 #include "run/keys.h"
+#include "run/run_control.h"
 #include "run/screen.h"
 #include "support/code_pages.h"
 

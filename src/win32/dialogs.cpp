@@ -88,7 +88,8 @@ void SaveTestFromDialog(HWND dialog, Program& program) {
     std::array<char, 64> caption{};
     GetWindowTextA(dialog, caption.data(), static_cast<int>(caption.size()));
     // The core's words, as in the Qt program; the box is captioned like its dialog.
-    MessageBoxA(dialog, SaveFailedText(program), caption.data(), MB_OK | MB_ICONWARNING);
+    MessageBoxA(dialog, SaveFailedText(program, name.data()), caption.data(),
+                MB_OK | MB_ICONWARNING);
     return;
   }
   CloseDialog(dialog);
