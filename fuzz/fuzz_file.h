@@ -4,6 +4,8 @@
 
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -37,6 +39,13 @@ class ScratchLibrary {
   std::filesystem::path dir_;
   std::string path_;
 };
+
+// A broken promise is a finding: say which, and end the run so libFuzzer keeps the input.
+inline void Require(bool ok, const char* broken, const char* what) {
+  if (ok) return;
+  std::fprintf(stderr, "%s: %s\n", broken, what);
+  std::abort();
+}
 
 // Writes the bytes as the library and returns its path.
 inline const std::string& WriteLibrary(const std::string& bytes) {

@@ -4,8 +4,6 @@
 //   byte 1: which test to load: the n-th name of the file, or one not in it
 //   rest:   the file
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -21,10 +19,7 @@ namespace {
 using keyrill::LoadResult;
 
 void Check(bool ok, const char* what) {
-  if (!ok) {
-    std::fprintf(stderr, "loader broke a promise: %s\n", what);
-    std::abort();
-  }
+  keyrill::fuzz::Require(ok, "loader broke a promise", what);
 }
 
 }  // namespace

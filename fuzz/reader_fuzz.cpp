@@ -5,8 +5,6 @@
 //   byte 1: seeds the sequence of piece capacities; its top two bits pick the code page
 //   rest:   the file
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -21,10 +19,7 @@ using keyrill::CodePage;
 using keyrill::TestFileReader;
 
 void Check(bool ok, const char* what) {
-  if (!ok) {
-    std::fprintf(stderr, "reader differs from the model: %s\n", what);
-    std::abort();
-  }
+  keyrill::fuzz::Require(ok, "reader differs from the model", what);
 }
 
 std::size_t ChunkSize(std::uint8_t selector) {

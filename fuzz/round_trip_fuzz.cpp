@@ -11,8 +11,6 @@
 // behind a line that makes the file UTF-8 by the reader's rule.
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -31,10 +29,7 @@ namespace {
 using keyrill::CodePage;
 
 void Check(bool ok, const char* what) {
-  if (!ok) {
-    std::fprintf(stderr, "the library did not keep what Add Test gave it: %s\n", what);
-    std::abort();
-  }
+  keyrill::fuzz::Require(ok, "the library did not keep what Add Test gave it", what);
 }
 
 std::vector<std::string> Names(const std::string& path, const CodePage& codePage) {
