@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include "qt/key_translation.h"
+#include "qt/typing_area_access.h"
 
 namespace keyrill::qt {
 
@@ -110,6 +111,7 @@ void BackBufferView::PaintMarked() {
 }
 
 void BackBufferView::Type(const std::vector<int>& codes) {
+  const TypingAreaChange change(*this);
   if (onChar_) {
     for (int code : codes) onChar_(code);
   }
@@ -128,9 +130,11 @@ void BackBufferView::inputMethodEvent(QInputMethodEvent* event) {
 }
 
 QVariant BackBufferView::inputMethodQuery(Qt::InputMethodQuery query) const {
-  // An input method's pre-edit window goes at the window's top-left; the core has
-  // no notion of a text cursor to report.
-  if (query == Qt::ImCursorRectangle) return QRect(0, 0, 1, 1);
+  // An input method's pre-edit window opens at the caret's cell.
+  if (query == Qt::ImCursorRectangle) {
+    const Rect cell = Read().caretCell;
+    return QRect(cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top);
+  }
   if (query == Qt::ImEnabled) return true;
   return QWidget::inputMethodQuery(query);
 }

@@ -11,6 +11,7 @@
 
 #include "present/presenter.h"
 #include "program/code_page.h"
+#include "run/screen_reading.h"
 
 namespace keyrill::qt {
 
@@ -22,6 +23,10 @@ class BackBufferView final : public QWidget {
 
   // Where character codes go (the router's OnChar).
   void SetCharHandler(std::function<void(int code)> handler) { onChar_ = std::move(handler); }
+  // What the core shows, for the input method's caret and for assistive technology.
+  void SetReader(std::function<ScreenReading()> reader) { read_ = std::move(reader); }
+  ScreenReading Read() const { return read_ ? read_() : ScreenReading{}; }
+  const CodePage& codePage() const { return codePage_; }
   // Called after every paint with the region just painted; lets a measuring tool
   // see when a key's cell reached the screen.
   void SetPaintObserver(std::function<void(const QRegion&)> observer) {
@@ -64,6 +69,7 @@ class BackBufferView final : public QWidget {
   const QImage& image_;
   const CodePage& codePage_;
   std::function<void(int)> onChar_;
+  std::function<ScreenReading()> read_;
   std::function<void(const QRegion&)> onPainted_;
   QRegion marked_;  // marked and not yet painted
   const bool presented_;

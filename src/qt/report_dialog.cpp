@@ -55,6 +55,9 @@ QLineEdit* AddRow(QDialog& dialog, const Row& row, const ReportTexts& texts) {
   palette.setColor(QPalette::Base, palette.color(QPalette::Window));
   field->setPalette(palette);
   field->setText(QString::fromStdString(texts.*row.value));
+  // Read with its label: the label-for relation, and the label as the field's name.
+  label->setBuddy(field);
+  field->setAccessibleName(label->text());
   return field;
 }
 
