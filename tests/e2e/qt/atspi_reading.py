@@ -19,8 +19,9 @@ SCALE = float(os.environ.get("QT_SCALE_FACTOR", "1"))
 events = []  # (type, detail1, any_data) of the typing area, in order
 
 
-def pump_until(what, predicate, seconds=10):
-    """Runs the event loop until predicate() holds; fails with `what` after seconds."""
+def pump_until(what, predicate, seconds=10, required=True):
+    """Runs the event loop until predicate() holds; after seconds fails with `what`,
+    or, when not required, returns and leaves the verdict to the table."""
     end = time.monotonic() + seconds
     while time.monotonic() < end:
         while GLib.MainContext.default().iteration(False):
@@ -29,6 +30,8 @@ def pump_until(what, predicate, seconds=10):
         if value:
             return value
         time.sleep(0.05)
+    if not required:
+        return None
     sys.exit(f"FAIL: gave up after {seconds} s waiting for {what}; seen so far: {seen}")
 
 
@@ -85,6 +88,8 @@ os.chdir(work)
 with open("tests.tst", "wb") as f:
     f.write(LIBRARY)
 env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+if os.environ.get("KEYRILL_PRELOAD"):  # a planted fault, into the program only
+    env["LD_PRELOAD"] = os.environ["KEYRILL_PRELOAD"]
 program = subprocess.Popen([keyrill], env=env)
 seen = {}
 try:
@@ -124,7 +129,7 @@ try:
     del events[:]
     xdo("type", "--delay", "60", "Rest")
     base = len(FIRST) + 1
-    pump_until("four insert events", lambda: sum(e[0].endswith("insert") for e in events) >= 4)
+    pump_until("four insert and four caret events", lambda: len(events) >= 8, 5, required=False)
     seen["inserts"] = [(e[1], e[2]) for e in events if e[0].endswith("insert")]
     seen["caret events"] = [e[1] for e in events if e[0] == "object:text-caret-moved"]
     seen["caret"] = area.queryText().caretOffset
