@@ -1,5 +1,5 @@
-// The client-area widget: dirty-rectangle copies from the back buffer, keys and
-// committed text to character codes. Platform side (Qt).
+// The client-area widget: its back buffer, dirty-rectangle copies from it to the
+// screen, keys and committed text to the router as character codes. Platform side (Qt).
 #include "qt/back_buffer_view.h"
 
 #include <QInputMethodEvent>
@@ -7,15 +7,17 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "app/router.h"
 #include "qt/key_translation.h"
 #include "qt/typing_area_access.h"
 
 namespace keyrill::qt {
 
-BackBufferView::BackBufferView(const QImage& image, const CodePage& codePage, QWidget* parent)
+BackBufferView::BackBufferView(const CodePage& codePage, Program& program, QWidget* parent)
     : QWidget(parent),
-      image_(image),
       codePage_(codePage),
+      program_(program),
+      surface_(codePage),
       presented_(present::PresenterAvailable()) {
   // Every pixel is painted from the image (or white past its edge): no erase first.
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -30,6 +32,12 @@ BackBufferView::BackBufferView(const QImage& image, const CodePage& codePage, QW
 }
 
 BackBufferView::~BackBufferView() = default;
+
+QSize BackBufferView::CreateBackBuffer() {
+  const QSize client = size();
+  surface_.Create(client.width(), client.height(), devicePixelRatioF());
+  return client;
+}
 
 QPaintEngine* BackBufferView::paintEngine() const {
   return presented_ ? nullptr : QWidget::paintEngine();
@@ -47,19 +55,19 @@ void BackBufferView::paintEvent(QPaintEvent* event) {
 
 void BackBufferView::Present(const QRegion& region) {
   if (!presenter_) presenter_ = present::OpenPresenter(winId());
-  if (presenter_) presenter_->Present(image_, region);
+  if (presenter_) presenter_->Present(image(), region);
 }
 
 void BackBufferView::PaintWithQt(const QRegion& region) {
   QPainter painter(this);
-  const qreal ratio = image_.devicePixelRatio();
-  const QRect imageRect(QPoint(0, 0), image_.deviceIndependentSize().toSize());
+  const qreal ratio = image().devicePixelRatio();
+  const QRect imageRect(QPoint(0, 0), image().deviceIndependentSize().toSize());
   for (const QRect& rect : region) {
     const QRect inside = rect & imageRect;
     if (!inside.isEmpty()) {
       const QRectF source(inside.x() * ratio, inside.y() * ratio, inside.width() * ratio,
                           inside.height() * ratio);
-      painter.drawImage(QRectF(inside), image_, source);
+      painter.drawImage(QRectF(inside), image(), source);
     }
     // A window grown past its creation size shows the white background there.
     for (const QRect& outside : QRegion(rect).subtracted(QRegion(imageRect))) {
@@ -77,7 +85,11 @@ void BackBufferView::MarkDirty(const QRect& rect) {
   }
 }
 
-void BackBufferView::MarkAllDirty() {
+void BackBufferView::Invalidate(const Rect& rect) {
+  MarkDirty(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
+}
+
+void BackBufferView::InvalidateAll() {
   MarkDirty(rect());
 }
 
@@ -110,10 +122,15 @@ void BackBufferView::PaintMarked() {
   repaint(marked_);
 }
 
+ScreenReading BackBufferView::Read() const {
+  return ReadScreen(program_);
+}
+
 void BackBufferView::Type(const std::vector<int>& codes) {
   const TypingAreaChange change(*this);
-  if (onChar_) {
-    for (int code : codes) onChar_(code);
+  for (int code : codes) {
+    if (onChar_) onChar_(code);
+    OnChar(program_, code);
   }
   // The key's cells reach the screen before its event returns.
   PaintMarked();

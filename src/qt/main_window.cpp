@@ -7,9 +7,13 @@
 //  [x] File menu and the seven Ctrl accelerators from the core's tables, as
 //      QActions; a menu command and its accelerator reach one router call.
 //                                                                   main_window.cpp
-//  [x] Back buffer: a QImage with the device pixel ratio; only the dirty rectangle
-//      is copied to the screen: through a presenter where one applies (X11:
-//      src/present), elsewhere painted through Qt.
+//  [x] One way for a key: the view takes Qt's key and input-method events, hands
+//      the codes to the router, and shows what the core marked in the back buffer
+//      it owns; this window is menus, timers and dialogs, and passes the core's
+//      invalidations to the view.              back_buffer_view.cpp, main_window.cpp
+//  [x] Back buffer: a QImage with the device pixel ratio, owned by the view with its
+//      dirty region; only the dirty rectangle is copied to the screen: through a
+//      presenter where one applies (X11: src/present), elsewhere painted through Qt.
 //                                          image_surface.cpp, back_buffer_view.cpp
 //  [x] Each byte drawn as the core's cell rule says (program/cell_shape.h): a CR
 //      blank, other control codes "^X" in small type in their cell.
@@ -53,15 +57,13 @@
 #include "qt/select_dialog.h"
 #include "qt/typing_area_access.h"
 #include "run/screen.h"
-#include "run/screen_reading.h"
 
 namespace keyrill::qt {
 
 MainWindow::MainWindow(const std::function<QImage()>& icon)
     : codePage_(MakeCodePage(CodePageFromEnvironment())),
-      surface_(codePage_),
-      program_(surface_, *this, clock_, codePage_, kLibraryFileName),
-      view_(new BackBufferView(surface_.image(), codePage_, this)) {
+      view_(new BackBufferView(codePage_, program_, this)),
+      program_(view_->surface(), *this, clock_, codePage_, kLibraryFileName) {
   // Qt sets the process's locale from the environment; the core formats its figures
   // with printf, and "129.4" must not become "129,4" in a Russian or French locale.
   std::setlocale(LC_NUMERIC, "C");
@@ -69,8 +71,6 @@ MainWindow::MainWindow(const std::function<QImage()>& icon)
   setWindowTitle(QString::fromLatin1(kWindowTitle));
   setWindowIcon(QIcon(QPixmap::fromImage(icon())));
   setCentralWidget(view_);
-  view_->SetCharHandler([this](int code) { OnChar(program_, code); });
-  view_->SetReader([this] { return ReadScreen(program_); });
   InstallAccessibleFactory();
   AddAccessibleObjects(*this, *view_);
   CreateMenus();
@@ -81,6 +81,10 @@ MainWindow::MainWindow(const std::function<QImage()>& icon)
 }
 
 MainWindow::~MainWindow() = default;
+
+const QImage& MainWindow::backBuffer() const {
+  return view_->image();
+}
 
 QImage LoadWindowIcon() {
   return QImage(QStringLiteral(":/keyrill.png"), "PNG");
@@ -125,18 +129,18 @@ void MainWindow::MeasureClientArea() {
   const QSize client = view_->sizeHint();
   resize(client.width(), client.height() + menuHeight);
   if (layout() != nullptr) layout()->activate();
-  const QSize measured = view_->size();
-  surface_.Create(measured.width(), measured.height(), devicePixelRatioF());
+  const QSize measured = view_->CreateBackBuffer();
   MeasureLayout(program_, measured.width(), measured.height());
 }
 
+// The view owns the back buffer and its dirty region, so the core's invalidations
+// are its own. Every pixel comes from the back buffer: erasing first changes nothing.
 void MainWindow::Invalidate(const Rect& rect, bool /*erase*/) {
-  // Every pixel comes from the back buffer, so erasing first changes nothing.
-  view_->MarkDirty(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
+  view_->Invalidate(rect);
 }
 
 void MainWindow::InvalidateAll(bool /*erase*/) {
-  view_->MarkAllDirty();
+  view_->InvalidateAll();
 }
 
 void MainWindow::StartTimer(int id, int periodMs) {

@@ -1,6 +1,7 @@
-// The main window on Qt: owns the program state and the back buffer, implements
-// the core's Host, and turns menu actions, accelerators, keys and timers into the
-// router's three entry points. Platform side (Qt).
+// The main window on Qt: owns the program state and the client-area view (which
+// owns the back buffer and takes the keys), implements the core's Host, and turns
+// menu actions, accelerators and timers into the router's entry points; the view
+// hands keys to the router itself. Platform side (Qt).
 // Floor 4, the Qt layer: for the Qt program and its tests only.
 #pragma once
 
@@ -10,7 +11,6 @@
 
 #include "program/host.h"
 #include "program/program.h"
-#include "qt/image_surface.h"
 #include "results/clock.h"
 
 class QTimer;
@@ -31,7 +31,7 @@ class MainWindow final : public QMainWindow, public Host {
   ~MainWindow() override;
 
   Program& program() { return program_; }
-  const QImage& backBuffer() const { return surface_.image(); }
+  const QImage& backBuffer() const;  // the view's
   BackBufferView& view() { return *view_; }
 
   // Host
@@ -57,11 +57,12 @@ class MainWindow final : public QMainWindow, public Host {
   void Command(int command);
   void MeasureClientArea();
 
-  const CodePage codePage_;  // first: the surface and the view hold on to it
-  ImageSurface surface_;
+  const CodePage codePage_;  // first: the view and the program hold on to it
   SteadyClock clock_;
-  Program program_;
+  // The view before the program: the program draws into the view's back buffer, and
+  // the view keeps a reference to the program to route keys into.
   BackBufferView* view_;
+  Program program_;
   std::map<int, QTimer*> timers_;
 };
 

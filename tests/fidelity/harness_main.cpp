@@ -4,7 +4,7 @@
 // sweeping over the window; then the live Report's figures, the run's lines and
 // every code that reached the core, held against the same keys run through the
 // recording fake. Prints "fidelity: exact ..." and exits 0, or "FAIL: ..." and 1.
-// A planted fault (a code sent to the core twice, or dropped) must make it fail.
+// A planted fault (a key delivered to the view twice, or dropped) must make it fail.
 // Test side (Qt).
 //   keyrill_fidelity --prose FILE [--seed N] [--keys N] [--pace person|burst|mixed]
 //     [--sender xdotool|wtype] [--pointer none|rest|move] [--accents]
@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -19,10 +21,11 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "app/dialog_actions.h"
-#include "app/router.h"
 #include "differences.h"
 #include "e2e_support.h"
 #include "fakes/fake_window.h"
@@ -72,6 +75,40 @@ template <typename Condition>
 bool WaitFor(Condition condition, int timeoutMs) {
   return QTest::qWaitFor(condition, timeoutMs);
 }
+
+// A faulty event path at the view's door: once `at` codes have reached the core, the
+// next key or commit carrying text is delivered twice ("double") or not at all ("drop").
+class FaultPlanter final : public QObject {
+ public:
+  FaultPlanter(QWidget& view, QString fault, size_t at, const std::vector<int>& codes)
+      : fault_(std::move(fault)), at_(at), codes_(codes) {
+    if (!fault_.isEmpty()) view.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (planted_ || codes_.size() < at_ || !CarriesText(*event)) return false;
+    planted_ = true;
+    if (fault_ == QStringLiteral("drop")) return true;
+    const std::unique_ptr<QEvent> copy(event->clone());
+    watched->event(copy.get());  // straight to the view, past this filter
+    return false;
+  }
+
+ private:
+  static bool CarriesText(const QEvent& event) {
+    if (event.type() == QEvent::KeyPress)
+      return !static_cast<const QKeyEvent&>(event).text().isEmpty();
+    if (event.type() == QEvent::InputMethod)
+      return !static_cast<const QInputMethodEvent&>(event).commitString().isEmpty();
+    return false;
+  }
+
+  const QString fault_;
+  const size_t at_;
+  const std::vector<int>& codes_;
+  bool planted_ = false;
+};
 
 }  // namespace
 
@@ -143,22 +180,13 @@ int main(int argc, char** argv) {
   std::printf("fidelity: a client of %d x %d, cells of %d x %d, %d to a line\n", layout.ClientWidth,
               layout.ClientHeight, layout.CharWidth, layout.CharHeight, layout.LineCapacity);
 
-  // Every code handed to the router is recorded on its way; a planted fault hands
-  // the view's middle code on twice, or not at all, as a faulty view would.
+  // Every code the view hands to the router is recorded on its way; a planted fault
+  // delivers the middle key to the view twice, or not at all.
   Seen seen;
-  const std::string fault = parser.value(plant).toStdString();
-  const size_t faultAt = sent.size() / 2;
-  size_t fromView = 0;
-  auto deliver = [&](int code) {
+  window.view().SetCharObserver([&](int code) {
     if (!seen.reportOpened) seen.codes.push_back(code);
-    OnChar(window.program(), code);
-  };
-  window.view().SetCharHandler([&](int code) {
-    const size_t index = fromView++;
-    if (fault == "drop" && index == faultAt) return;
-    deliver(code);
-    if (fault == "double" && index == faultAt) deliver(code);
   });
+  FaultPlanter planter(window.view(), parser.value(plant), sent.size() / 2, seen.codes);
 
   // The Report is read from inside its own modal loop, then closed with OK.
   QTimer reportPoll;
