@@ -26,6 +26,8 @@ def pump_until(what, predicate, seconds=10, required=True):
     while time.monotonic() < end:
         while GLib.MainContext.default().iteration(False):
             pass
+        if program.poll() is not None:
+            sys.exit(f"FAIL: keyrill ended (status {program.returncode}) before {what}")
         value = predicate()
         if value:
             return value
