@@ -15,13 +15,14 @@
 #include <vector>
 
 #include "app/dialog_actions.h"
-#include "support/code_pages.h"
 #include "program/program.h"
 #include "prose.h"
 #include "results/counters.h"
 #include "results/stats_bar.h"
 #include "run/keys.h"
+#include "run/run_control.h"
 #include "run/screen.h"
+#include "support/code_pages.h"
 
 // Every allocation of the process is counted, so a benchmark can see its own. The
 // one mutable global of this program, and only the benchmark has it.

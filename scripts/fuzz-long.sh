@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs each libFuzzer target (the library reader, the loader) for ten minutes under
-# AddressSanitizer and UndefinedBehaviorSanitizer, both at once, from the committed
-# seed corpus with the dictionary. FUZZ_SECONDS changes the time per target.
+# Runs each libFuzzer target (the library reader, the loader, the append-then-read
+# round trip) for ten minutes under AddressSanitizer and UndefinedBehaviorSanitizer,
+# all at once, from the committed seed corpus with the dictionary. FUZZ_SECONDS changes the time per target.
 # A crash input is copied into fuzz/corpus/<target>/ as a regression seed (commit
 # it once the fault is mended) and the script fails. FUZZ_TREE names a build tree
 # that already holds the fuzzers (the test command's smoke run uses the sanitize
@@ -15,12 +15,14 @@ tree=${FUZZ_TREE:-build/fuzz-long}
 if [ -z "${FUZZ_TREE:-}" ]; then
   CC=clang CXX=clang++ cmake -S "$root" -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DKEYRILL_FUZZ=ON -DKEYRILL_SANITIZE=ON -DKEYRILL_QT=OFF -DKEYRILL_TESTS=OFF >/dev/null || exit 1
-  cmake --build "$tree" -j 2 --target keyrill_fuzz_reader keyrill_fuzz_loader || exit 1
+  cmake --build "$tree" -j 2 --target keyrill_fuzz_reader keyrill_fuzz_loader \
+    keyrill_fuzz_round_trip || exit 1
 fi
 rm -rf "$tree/long-artifacts"
 
+targets="reader loader round_trip"
 pids=()
-for target in reader loader; do
+for target in $targets; do
   work="$tree/long-corpus/$target"
   artifacts="$tree/long-artifacts"
   mkdir -p "$work" "$artifacts"
@@ -31,11 +33,11 @@ for target in reader loader; do
 done
 
 status=0
-for i in 0 1; do
-  wait "${pids[$i]}" || status=1
+for pid in "${pids[@]}"; do
+  wait "$pid" || status=1
 done
 
-for target in reader loader; do
+for target in $targets; do
   echo "== $target: $(grep -E '^stat::number_of_executed_units' "$tree/$target.log" | awk '{print $2}') inputs"
   for crash in "$tree"/long-artifacts/"$target"-*; do
     [ -e "$crash" ] || continue

@@ -2,8 +2,8 @@
 # Takes the documentation's pictures of keyrill.exe running under Wine on a
 # virtual display: docs/win32-idle.png, docs/win32-run.png, docs/win32-report.png;
 # with a DPI other than 96, on a display scaled to it, docs/win32-<dpi>-*.png.
-# The driver's "poses" case (scripts/win32_poses.cpp) puts the program into each
-# state and waits there.
+# The driver's "poses" case (tests/e2e/win32/driver/case_poses.cpp) puts the
+# program into each state and waits there.
 #   scripts/win32-screenshots.sh [build directory, default build/windows] [dpi, default 96]
 # KEYRILL_SHOTS_DIR: where the pictures go in place of docs/ (the test command's smoke
 # run sends them to the build tree).

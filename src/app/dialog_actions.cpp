@@ -28,7 +28,12 @@ bool SaveTest(Program& program, std::string_view name, std::string_view text) {
   return AppendTest(program.libraryPath, program.codePage, name.substr(0, kNameLimit), text);
 }
 
-const char* SaveFailedText(const Program& program) {
+const char* SaveFailedText(const Program& program, std::string_view name) {
+  if (NameHoldsEndMark(name.substr(0, kNameLimit))) {
+    return "The test was not saved because its name contains an end-of-file mark "
+           "(byte 0x1A), which tests.tst cannot hold; remove it from the name and "
+           "save again.";
+  }
   if (HoldsEndMark(program.libraryPath)) {
     return "The test was not saved because tests.tst contains an end-of-file mark "
            "(byte 0x1A) that would hide it; remove that mark with a text editor and "

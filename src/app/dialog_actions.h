@@ -19,8 +19,8 @@ void ListNames(const Program& program, const AddString& addString);
 void ChooseTest(Program& program, const char* name, bool redrawIdle);
 // Appends the test; false when it could not be saved, so the dialog keeps the text.
 bool SaveTest(Program& program, std::string_view name, std::string_view text);
-// The one sentence both programs show when SaveTest failed: why, where the library
-// says so itself, and what the user can do about it.
-const char* SaveFailedText(const Program& program);
+// The one sentence both programs show when SaveTest of that name failed: why, where
+// the name or the library says so itself, and what the user can do about it.
+const char* SaveFailedText(const Program& program, std::string_view name);
 
 }  // namespace keyrill

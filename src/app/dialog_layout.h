@@ -50,6 +50,11 @@
 #define DLG_REPORT_OK_TEXT "&OK"
 #define DLG_REPORT_OK_RECT 112, 114, 50, 14
 
+/* What a screen reader names the controls that show no label of their own. */
+#define DLG_ENTRY_NAME_ACCESSIBLE "Test name"
+#define DLG_ENTRY_TEXT_ACCESSIBLE "Test text"
+#define DLG_LIST_ACCESSIBLE "Tests"
+
 /* A Report row's label and figure rectangles from its y. */
 #define DLG_REPORT_LABEL_RECT(y) DLG_REPORT_LABEL_X, y, DLG_REPORT_LABEL_CX, DLG_REPORT_LABEL_CY
 #define DLG_REPORT_FIGURE_RECT(y) DLG_REPORT_FIGURE_X, y, DLG_REPORT_FIGURE_CX, DLG_REPORT_FIGURE_CY

@@ -11,5 +11,7 @@ inline constexpr int kWindowX = 50;
 inline constexpr int kWindowY = 50;
 inline constexpr int kWindowWidth = 500;
 inline constexpr int kWindowHeight = 500;
+// What a screen reader calls the client area, where the lines are typed.
+inline constexpr const char* kTypingAreaName = "Typing area";
 
 }  // namespace keyrill

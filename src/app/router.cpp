@@ -6,6 +6,7 @@
 #include "results/clock.h"
 #include "results/stats_bar.h"
 #include "run/keys.h"
+#include "run/run_control.h"
 #include "run/screen.h"
 
 namespace keyrill {

@@ -23,6 +23,7 @@ constexpr char kEofMark = 0x1A;
 struct LibraryScan {
   bool holdsEndMark = false;  // a record appended behind it could never be read
   bool utf8 = false;          // by the reader's rule
+  Utf8Check check;            // its bytes, unless it starts with the byte-order mark
 };
 
 LibraryScan ScanLibrary(const std::string& path) {
@@ -32,7 +33,7 @@ LibraryScan ScanLibrary(const std::string& path) {
   if (!file) return scan;  // missing: nothing to hide the record, code-page bytes
   constexpr std::size_t kChunk = 64 * 1024;
   std::unique_ptr<unsigned char[]> chunk(new unsigned char[kChunk]);
-  Utf8Check check;
+  Utf8Check& check = scan.check;
   bool first = true;
   bool bom = false;
   for (;;) {
@@ -68,6 +69,10 @@ bool HoldsEndMark(const std::string& path) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return false;
   return ScanLibrary(path).holdsEndMark;
+}
+
+bool NameHoldsEndMark(std::string_view name) {
+  return name.find(kEofMark) != std::string_view::npos;
 }
 
 bool ReadNextTestName(TestFileReader& reader, TestName& name) {
@@ -111,6 +116,8 @@ void ListTestNames(const std::string& path, const CodePage& codePage, const AddS
 
 bool AppendTest(const std::string& path, const CodePage& codePage, std::string_view name,
                 std::string_view text) {
+  // A name holding the end mark cannot be stored: the test would never be found by it.
+  if (NameHoldsEndMark(name)) return false;
   // Only a regular file is ever read back (a device such as /dev/null would take the
   // record and keep nothing), and nothing behind an end mark is.
   std::error_code error;
@@ -122,10 +129,10 @@ bool AppendTest(const std::string& path, const CodePage& codePage, std::string_v
   std::string record;
   record.reserve(3 + kMaxName + 2 + text.size() + text.size() / 8);
   record += "\r\n~";
-  // A name is one line: no line break, no zero byte, no end mark, 47 bytes at most.
+  // A name is one line: no line break, no zero byte, 47 bytes at most.
   std::size_t nameLength = 0;
   for (const char c : name) {
-    if (c == '\r' || c == '\n' || c == '\0' || c == kEofMark) continue;
+    if (c == '\r' || c == '\n' || c == '\0') continue;
     if (nameLength == kMaxName) break;
     record += c;
     ++nameLength;
@@ -136,7 +143,11 @@ bool AppendTest(const std::string& path, const CodePage& codePage, std::string_v
     if (c == '\n') record += '\r';
     record += c;
   }
-  if (scan.utf8) record = ToUtf8(record, codePage);
+  // Code-page bytes that happen to be valid UTF-8 would turn an ASCII library into a
+  // UTF-8 one and read back as other characters: such a record is written in UTF-8.
+  Utf8Check whole = scan.check;
+  whole.Feed(reinterpret_cast<const unsigned char*>(record.data()), record.size());
+  if (scan.utf8 || (whole.Valid() && whole.SawNonAscii())) record = ToUtf8(record, codePage);
   return AppendDurably(path, record.data(), record.size());
 }
 

@@ -30,12 +30,16 @@ void ListTestNames(const std::string& path, const CodePage& codePage, const AddS
 // could never be read, so AppendTest refuses to write one.
 bool HoldsEndMark(const std::string& path);
 
+// Whether a name holds the end mark 0x1A, which no record can store: AppendTest
+// refuses such a name rather than store the test under another.
+bool NameHoldsEndMark(std::string_view name);
+
 // Appends one record (CR LF "~" name CR LF text, each LF of the text stored as
 // CR LF) with a single append write, flushed to the disk. Returns whether the
 // whole record is stored where a reader will see it. Name and text are code-page
 // bytes; they are written in UTF-8 when the library is a UTF-8 file (the reader's
-// rule), so that the editor that wrote it keeps reading it, and as they are when
-// the library is in the code page, empty or missing.
+// rule), so that the editor that wrote it keeps reading it, and also when they
+// would make an ASCII, empty or missing library one; otherwise as they are.
 bool AppendTest(const std::string& path, const CodePage& codePage, std::string_view name,
                 std::string_view text);
 

@@ -1,4 +1,5 @@
-// PutImage from the back buffer into the view's X window. Platform side (Qt on X11).
+// Regions of the back buffer into the view's X window: through memory shared with
+// the server where it takes it, else with PutImage. Platform side (Qt on X11).
 #include "present/x11_presenter.h"
 
 #include <xcb/xcb.h>

@@ -3,15 +3,6 @@
 
 namespace keyrill {
 
-namespace {
-
-// Wraps a count of milliseconds to a signed 32-bit reading (modular since C++20).
-std::int32_t Wrap(std::uint32_t value) {
-  return static_cast<std::int32_t>(value);
-}
-
-}  // namespace
-
 std::int32_t SteadyClock::NowMs() {
   const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
       std::chrono::steady_clock::now() - origin_);

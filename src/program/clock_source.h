@@ -8,6 +8,12 @@
 
 namespace keyrill {
 
+// A count of milliseconds as a signed 32-bit reading: modular, as every reading and
+// every difference of readings is (well defined since C++20).
+inline std::int32_t Wrap(std::uint32_t value) {
+  return static_cast<std::int32_t>(value);
+}
+
 // Where readings come from; tests inject a clock they set by hand.
 class ClockSource {
  public:

@@ -38,15 +38,15 @@ struct ReportTexts {
 
 // The back buffer: everything the main window shows is drawn here first.
 // Which brush is "selected" is core state (the backspace erase relies on it), so a
-// fill always names its brush. The font is selected here, as on a device context.
+// fill always names its brush. One font is current: the last that UseFont chose.
 class Surface {
  public:
   virtual ~Surface() = default;
   // Fills (left, top, width, height) with the brush.
   virtual void Fill(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
                     Brush brush) = 0;
-  // Selects a font and returns the one it displaces. Selecting Font::Stats creates
-  // the statistics font; selecting Font::Text back releases it.
+  // Makes font the one DrawBytes and MeasureBytes use, and returns the one it
+  // displaces. How a platform makes and keeps its fonts is its own affair.
   virtual Font UseFont(Font font) = 0;
   // Draws count bytes at (x, y) in the selected font: black on opaque white cells,
   // each byte shown as ShapeOfByte (program/cell_shape.h) says.

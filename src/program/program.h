@@ -28,11 +28,6 @@ struct Layout {
   std::int32_t RowsPerPage = 0;
 };
 
-struct Point {
-  std::int32_t x = 0;
-  std::int32_t y = 0;
-};
-
 // Words and characters in every typed buffer of the run, kept up to date by the
 // keystroke engine at each edit, so the statistics bar does not walk every line ten
 // times a second. They always equal the full walks of the counters.
@@ -67,13 +62,11 @@ struct Program {
 
   bool TestRunning = false;
   bool CursorOn = true;
-  bool BackedUp = false;
   // While the Report is open the finished run takes no character: one keystroke can
   // yield two (a dead key and a letter), and the second must not open a second Report.
   bool ReportOpen = false;
   std::int32_t CaretX = 0;
   std::int32_t CaretY = 0;
-  Point KeyCorner;
 
   RunClock clock;
   TypedTotals typedTotals;

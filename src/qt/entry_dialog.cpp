@@ -94,7 +94,7 @@ void TestEntryDialog::Save() {
     return;
   }
   // Nothing was stored: say so, and keep the dialog and all it holds.
-  QMessageBox::warning(this, windowTitle(), QString::fromLatin1(SaveFailedText(program_)));
+  QMessageBox::warning(this, windowTitle(), QString::fromLatin1(SaveFailedText(program_, name)));
 }
 
 }  // namespace keyrill::qt

@@ -1,17 +1,8 @@
-// The run clock: wrapping 32-bit millisecond readings and the pause arithmetic.
-// Core side; the steady clock is the standard library's.
+// The run clock: start, stop and the pause arithmetic on wrapping 32-bit readings.
+// Core side; the readings come from the program's ClockSource.
 #include "results/clock.h"
 
 namespace keyrill {
-
-namespace {
-
-// Wraps a count of milliseconds to a signed 32-bit reading (modular since C++20).
-std::int32_t Wrap(std::uint32_t value) {
-  return static_cast<std::int32_t>(value);
-}
-
-}  // namespace
 
 std::int32_t ClockDifference(std::int32_t later, std::int32_t earlier) {
   return Wrap(static_cast<std::uint32_t>(later) - static_cast<std::uint32_t>(earlier));

@@ -1,5 +1,5 @@
-// The run clock: milliseconds since process start as a wrapping signed 32-bit
-// reading, the pause arithmetic, elapsed seconds and words per minute. Core side.
+// The run clock's operations on readings from a ClockSource (program/clock_source.h):
+// start, stop, the pause arithmetic, elapsed seconds and words per minute. Core side.
 // Floor 2, over program/: for run/, app/, the platform layers and the tests.
 #pragma once
 

@@ -1,15 +1,12 @@
-// Run control and the keystroke engine: beginning and ending a run, each key's
-// effect on the current line, the caret and the back buffer, line advance and the
-// scroll. Core side; timers, dialogs and repaints go through Host.
+// The keystroke engine: each key's effect on the current line, the caret and the
+// back buffer, line advance and the scroll. Core side; timers and repaints go
+// through Host.
 #include "run/keys.h"
 
 #include <cstring>
 
-#include "results/clock.h"
 #include "results/counters.h"
-#include "results/report.h"
-#include "results/stats_bar.h"
-#include "run/loader.h"
+#include "run/run_control.h"
 #include "run/screen.h"
 
 namespace keyrill {
@@ -57,94 +54,15 @@ class TypedEdit {
   const char* typed_;
 };
 
-void FinishRun(Program& program) {
-  StopClock(program.clock, ClockNow(program.clockSource));
-  program.host.StopTimer(TIMER_STATS);
-  DrawStatsBar(program, program.clock.EndTime);
-  program.ReportOpen = true;
-  program.host.ShowReport(MakeReport(program));
-  program.ReportOpen = false;
-  EndTest(program);
-}
+// One key's scratch: where its cell's lower-left corner was when it came, and
+// whether Backspace backed up onto the previous line.
+struct KeyStroke {
+  std::int32_t cornerX = 0;
+  std::int32_t cornerY = 0;
+  bool backedUp = false;
+};
 
-}  // namespace
-
-void BeginTest(Program& program) {
-  LineList& lines = program.lines;
-  const LoadResult result = LoadTest(program.libraryPath, program.codePage,
-                                     program.SelectedTest.data(), program.layout.LineCapacity,
-                                     program.LineBuffer.get(), program.CarryBuffer.get(), lines);
-  if (result == LoadResult::WordTooLarge) {
-    // A real host never returns from this; one that does gets an idle program back
-    // without the half-loaded lines.
-    program.host.FatalError(kWordTooLarge);
-    lines.FreeLinePairs();
-    lines.Clear();
-    return;
-  }
-  if (lines.Index() == -1) {
-    DrawMessage(program, kNoTextInTest);
-    return;
-  }
-  program.TestRunning = true;
-  program.typedTotals = TypedTotals{};  // a loaded line has nothing typed
-  RenderPage(program);
-  program.CaretX = kMargin;
-  program.CaretY = program.layout.CharHeight + kPageTop;
-  DrawCursor(program);
-  program.host.StartTimer(TIMER_CURSOR, kCursorPeriodMs);
-  program.host.StartTimer(TIMER_STATS, kStatsPeriodMs);
-  StartClock(program.clock, ClockNow(program.clockSource));
-}
-
-void EndTest(Program& program) {
-  program.host.StopTimer(TIMER_CURSOR);
-  program.host.StopTimer(TIMER_STATS);
-  program.lines.FreeLinePairs();
-  program.lines.Clear();
-  program.typedTotals = TypedTotals{};
-  program.CaretY = 0;
-  program.CaretX = 0;
-  program.TestRunning = false;
-  ClearScreen(program);
-  ShowIdle(program);
-  program.host.InvalidateAll(false);
-}
-
-void HandleKey(Program& program, int code) {
-  if (!program.TestRunning) return;  // no run, no line to edit
-  program.host.StopTimer(TIMER_CURSOR);
-  program.BackedUp = false;
-  const LinePair* edited = program.lines.GetItem();
-  program.KeyCorner = Point{program.CaretX, program.CaretY + program.layout.CharHeight};
-
-  const auto byte = static_cast<unsigned char>(code & 0xFF);
-  switch (byte) {
-    case kBackspace:
-      BackspaceKey(program);
-      break;
-    case kTab:
-      TabKey(program);
-      break;
-    case kEnter:
-      NextLine(program);
-      break;
-    default:
-      CharKey(program, code);
-      break;
-  }
-
-  // Enter has moved on already; a key that backed up stays on the line it reached.
-  if (byte != kEnter && !program.BackedUp && LineIsDone(program, *edited)) NextLine(program);
-
-  if (program.TestRunning) {
-    program.CursorOn = true;
-    DrawCursor(program);
-    program.host.StartTimer(TIMER_CURSOR, kCursorPeriodMs);
-  }
-}
-
-void BackspaceKey(Program& program) {
+void BackspaceKey(Program& program, KeyStroke& key) {
   Layout& layout = program.layout;
   program.CursorOn = false;
   DrawCursor(program);
@@ -167,8 +85,7 @@ void BackspaceKey(Program& program) {
     }
     // The cursor was just drawn white, so the selected brush is white.
     FillSelected(program, program.CaretX, program.CaretY, layout.CharWidth, layout.CharHeight);
-    InvalidateArea(program, program.CaretX, program.CaretY, program.KeyCorner.x,
-                   program.KeyCorner.y, false);
+    InvalidateArea(program, program.CaretX, program.CaretY, key.cornerX, key.cornerY, false);
     return;
   }
 
@@ -191,7 +108,7 @@ void BackspaceKey(Program& program) {
   } else {
     program.CaretX = kMargin + typedLength * layout.CharWidth;
   }
-  program.BackedUp = true;
+  key.backedUp = true;
   program.CaretY -= 3 * layout.CharHeight;
 }
 
@@ -215,7 +132,7 @@ void TabKey(Program& program) {
   program.CaretX += kTabCells * program.layout.CharWidth;
 }
 
-void CharKey(Program& program, int code) {
+void CharKey(Program& program, const KeyStroke& key, int code) {
   const auto byte = static_cast<char>(static_cast<unsigned char>(code & 0xFF));
   // A zero byte cannot be stored in a zero-terminated line; taking it would move the
   // caret past text that is not there.
@@ -233,8 +150,7 @@ void CharKey(Program& program, int code) {
   // The character's opaque cell covers the cursor, so the cursor is not taken away.
   program.surface.DrawBytes(program.CaretX, program.CaretY, typed + length, 1);
   program.CaretX += program.layout.CharWidth;
-  InvalidateArea(program, program.KeyCorner.x, program.CaretY, program.CaretX, program.KeyCorner.y,
-                 false);
+  InvalidateArea(program, key.cornerX, program.CaretY, program.CaretX, key.cornerY, false);
 }
 
 void NextLine(Program& program) {
@@ -264,6 +180,40 @@ void NextLine(Program& program) {
     // Line `current` now stands in block k, or higher up when fewer than k lines
     // precede it (only on a page a few pixels high).
     program.CaretY = (3 * (current - top) + 1) * layout.CharHeight + kPageTop;
+  }
+}
+
+}  // namespace
+
+void HandleKey(Program& program, int code) {
+  if (!program.TestRunning) return;  // no run, no line to edit
+  program.host.StopTimer(TIMER_CURSOR);
+  const LinePair* edited = program.lines.GetItem();
+  KeyStroke key{program.CaretX, program.CaretY + program.layout.CharHeight};
+
+  const auto byte = static_cast<unsigned char>(code & 0xFF);
+  switch (byte) {
+    case kBackspace:
+      BackspaceKey(program, key);
+      break;
+    case kTab:
+      TabKey(program);
+      break;
+    case kEnter:
+      NextLine(program);
+      break;
+    default:
+      CharKey(program, key, code);
+      break;
+  }
+
+  // Enter has moved on already; a key that backed up stays on the line it reached.
+  if (byte != kEnter && !key.backedUp && LineIsDone(program, *edited)) NextLine(program);
+
+  if (program.TestRunning) {
+    program.CursorOn = true;
+    DrawCursor(program);
+    program.host.StartTimer(TIMER_CURSOR, kCursorPeriodMs);
   }
 }
 

@@ -1,5 +1,5 @@
-// Run control and the keystroke engine: begin and end a run, each key's effect on
-// the current line, the caret and the screen, line advance and scrolling. Core side.
+// The keystroke engine: each key's effect on the current line, the caret and the
+// screen, line advance and scrolling; the last line done finishes the run. Core side.
 // Floor 2, over results/, library/ and program/: for app/, the platforms and the tests.
 #pragma once
 
@@ -7,12 +7,8 @@
 
 namespace keyrill {
 
-void BeginTest(Program& program);
-void EndTest(Program& program);
+// Backspace (8), Tab (9), Enter (13) or a character's code-page byte; ignored
+// when no run is in progress.
 void HandleKey(Program& program, int code);
-void BackspaceKey(Program& program);
-void TabKey(Program& program);
-void CharKey(Program& program, int code);
-void NextLine(Program& program);
 
 }  // namespace keyrill

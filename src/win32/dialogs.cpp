@@ -9,6 +9,7 @@
 
 #include "app/dialog_actions.h"
 #include "app/resource_ids.h"
+#include "win32/control_names.h"
 #include "win32/main_window.h"
 
 namespace keyrill::win32 {
@@ -87,7 +88,8 @@ void SaveTestFromDialog(HWND dialog, Program& program) {
     std::array<char, 64> caption{};
     GetWindowTextA(dialog, caption.data(), static_cast<int>(caption.size()));
     // The core's words, as in the Qt program; the box is captioned like its dialog.
-    MessageBoxA(dialog, SaveFailedText(program), caption.data(), MB_OK | MB_ICONWARNING);
+    MessageBoxA(dialog, SaveFailedText(program, name.data()), caption.data(),
+                MB_OK | MB_ICONWARNING);
     return;
   }
   CloseDialog(dialog);
@@ -99,6 +101,7 @@ INT_PTR CALLBACK SelectTestProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
   switch (message) {
     case WM_INITDIALOG:
       CentreOnMainWindow(dialog);
+      NameDialogControls(dialog);
       if (MainWindow* state = StateOf(dialog)) FillTestList(dialog, state->program);
       return TRUE;
     case WM_COMMAND:
@@ -113,6 +116,7 @@ INT_PTR CALLBACK SelectTestProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
       }
       return FALSE;
     case WM_DESTROY:
+      ClearDialogControlNames(dialog);
       EndDialog(dialog, 0);
       return TRUE;
     default:
@@ -124,6 +128,7 @@ INT_PTR CALLBACK AddTestProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*
   switch (message) {
     case WM_INITDIALOG:
       CentreOnMainWindow(dialog);
+      NameDialogControls(dialog);
       LimitNameBox(dialog);
       return TRUE;
     case WM_COMMAND:
@@ -137,6 +142,7 @@ INT_PTR CALLBACK AddTestProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*
       }
       return FALSE;
     case WM_DESTROY:
+      ClearDialogControlNames(dialog);
       EndDialog(dialog, 0);
       return TRUE;
     default:
@@ -148,6 +154,7 @@ INT_PTR CALLBACK EditTestProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /
   switch (message) {
     case WM_INITDIALOG:
       CentreOnMainWindow(dialog);
+      NameDialogControls(dialog);
       if (MainWindow* state = StateOf(dialog)) FillTestList(dialog, state->program);
       LimitNameBox(dialog);
       return TRUE;
@@ -173,6 +180,7 @@ INT_PTR CALLBACK EditTestProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /
       }
       return FALSE;
     case WM_DESTROY:
+      ClearDialogControlNames(dialog);
       EndDialog(dialog, 0);
       return TRUE;
     default:
@@ -193,6 +201,7 @@ INT_PTR CALLBACK ReportProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*l
         SetDlgItemTextA(dialog, IDC_CHARACTERS, texts->characters.c_str());
         SetDlgItemTextA(dialog, IDC_ERRORS, texts->errors.c_str());
       }
+      NameDialogControls(dialog);
       // TRUE: the system gives the focus to the first tab stop, the rate field.
       return TRUE;
     }
@@ -202,6 +211,9 @@ INT_PTR CALLBACK ReportProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*l
         EndDialog(dialog, 0);
         return TRUE;
       }
+      return FALSE;
+    case WM_DESTROY:
+      ClearDialogControlNames(dialog);
       return FALSE;
     default:
       return FALSE;

@@ -11,6 +11,11 @@
 //      page (the A functions throughout, no UNICODE).                 main.cpp
 //  [x] Window procedure with exactly six messages; commands, characters and
 //      timer ticks straight to the core's router.                     main_window.cpp
+//  [x] For screen readers and magnifiers, three more: a system caret, never
+//      shown, on the cursor cell while focused; the client area's MSAA text
+//      object; WinEvents for the typed line, the line to type and the caret;
+//      names for the dialogs' unlabelled controls.   assistive_publisher.cpp
+//  [ ] A UI Automation provider: not provided (MSAA only).
 //  [x] Back buffer: memory DC + compatible bitmap + TextFont; StatsFont only
 //      while the bar is drawn; WM_PAINT is one BitBlt.                gdi_surface.cpp
 //  [x] Each byte drawn as the core's cell rule says (program/cell_shape.h): a CR

@@ -8,6 +8,8 @@
 #include "program/program.h"
 #include "results/clock.h"
 #include "win32/ansi_code_page.h"
+#include "win32/assistive_publisher.h"
+#include "win32/com_apartment.h"
 #include "win32/display_scale.h"
 #include "win32/gdi_surface.h"
 #include "win32/win32_host.h"
@@ -21,15 +23,18 @@ struct MainWindow {
   MainWindow(HWND window, HINSTANCE instance, DisplayScale scale)
       : surface(window, scale),
         host(window, instance, scale),
-        program(surface, host, clock, AnsiCodePage()) {}
+        program(surface, host, clock, AnsiCodePage()),
+        assistive(window, scale, program) {}
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
+  ComApartment com;  // first in, last out: the MSAA object lives in it
   SteadyClock clock;
   GdiSurface surface;
   Win32Host host;
   Program program;
-  bool closed = false;  // set by WM_DESTROY: input is no longer routed
+  AssistivePublisher assistive;  // reads the program: made after it, gone before it
+  bool closed = false;           // set by WM_DESTROY: input is no longer routed
 };
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

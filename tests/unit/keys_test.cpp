@@ -11,6 +11,7 @@
 #include "app/commands.h"
 #include "app/router.h"
 #include "fakes/fake_window.h"
+#include "run/run_control.h"
 #include "run/screen.h"
 
 namespace keyrill {

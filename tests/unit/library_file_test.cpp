@@ -108,11 +108,7 @@ TEST(AppendTest, NameIsOneLineOfAtMost47Bytes) {
       {"47 bytes kept whole", k47, k47},
       {"cut to 47", k47 + "xyz", k47},
       {"line breaks left out", "a\r\nb\nc\rd", "abcd"},
-      {"zero bytes and the end mark left out",
-       std::string("a\0b\x1A"
-                   "c",
-                   5),
-       "abc"},
+      {"zero bytes left out", std::string("a\0b\0c", 5), "abc"},
       {"cut after leaving out", "\r\n" + k47 + "x", k47},
       {"empty", "", ""},
   };
@@ -220,6 +216,11 @@ TEST(AppendTest, RefusesToWriteBehindAnEndMark) {
   TempDir far;
   WriteFile(far.Library(), "\r\n~A\r\n" + std::string(200 * 1024, 'a') + "\x1A");
   EXPECT_FALSE(AppendTest(far.Library(), support::Cp1252(), "B", "b"));
+
+  // Nor is a test stored under a name the end mark would cut.
+  TempDir none;
+  EXPECT_FALSE(AppendTest(none.Library(), support::Cp1252(), "B\x1A", "b"));
+  EXPECT_FALSE(std::filesystem::exists(none.Library()));
 }
 
 TEST(AppendTest, ReportsAFileThatCannotBeWritten) {

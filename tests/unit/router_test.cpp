@@ -244,6 +244,7 @@ TEST(DialogActions, AFailedSaveSaysSoAndWhy) {
     bool folder;          // a folder where the library file should be
     std::string library;  // otherwise the library's bytes
     std::string message;
+    std::string name = "n";
   };
   const std::vector<Case> cases = {
       {"a folder in the library's place", true, "", generic},
@@ -252,6 +253,10 @@ TEST(DialogActions, AFailedSaveSaysSoAndWhy) {
        "that would hide it; remove that mark with a text editor and save again."},
       {"an end mark past the first 64 KiB", false,
        "\r\n~A\r\n" + std::string(70 * 1024, 'a') + "\x1A\r\n~B\r\nb", ""},
+      {"an end mark pasted into the name", false, "",
+       "The test was not saved because its name contains an end-of-file mark (byte 0x1A), "
+       "which tests.tst cannot hold; remove it from the name and save again.",
+       "n\x1A"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -261,8 +266,11 @@ TEST(DialogActions, AFailedSaveSaysSoAndWhy) {
     } else {
       std::ofstream(window.LibraryFile(), std::ios::binary) << c.library;
     }
-    EXPECT_FALSE(SaveTest(window.program, "n", "text"));
-    const std::string message = SaveFailedText(window.program);
+    EXPECT_FALSE(SaveTest(window.program, c.name, "text"));
+    if (!c.folder) {
+      EXPECT_EQ(support::ReadFile(window.LibraryFile()), c.library);
+    }
+    const std::string message = SaveFailedText(window.program, c.name);
     if (!c.message.empty()) {
       EXPECT_EQ(message, c.message);
     }

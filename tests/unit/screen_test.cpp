@@ -9,7 +9,7 @@
 
 #include "fakes/fake_window.h"
 #include "results/stats_bar.h"
-#include "run/keys.h"
+#include "run/run_control.h"
 #include "run/screen_reading.h"
 
 namespace keyrill {

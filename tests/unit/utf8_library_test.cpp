@@ -303,6 +303,8 @@ TEST(Utf8Library, AnAppendKeepsTheFilesEncoding) {
       {"a Russian UTF-8 library in 1251", "~\xD0\xA2\n\xD1\x82", 1251, "\xD2\xE5\xF1\xF2",
        "\xEC\xE8\xF0", "\r\n~\xD0\xA2\xD0\xB5\xD1\x81\xD1\x82\r\n\xD0\xBC\xD0\xB8\xD1\x80"},
       {"an undefined byte keeps its C1 character", kBom, 1252, "x", "\x81", "\r\n~x\r\n\xC2\x81"},
+      {"code-page bytes that read as UTF-8 are written in UTF-8", "\r\n~A\r\nb", 1252, "\xC3\xA9",
+       "x", "\r\n~\xC3\x83\xC2\xA9\r\nx"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -12,7 +12,8 @@ dlls=$(grep -E 'DLL Name:' <<<"$headers" | awk '{print toupper($3)}' | sort -u)
 [ -n "$dlls" ] || { echo "no imports found"; status=1; }
 for dll in $dlls; do
   case $dll in
-    KERNEL32.DLL | USER32.DLL | GDI32.DLL | MSVCRT.DLL) echo "imports $dll" ;;
+    KERNEL32.DLL | USER32.DLL | GDI32.DLL | MSVCRT.DLL | OLE32.DLL | OLEAUT32.DLL | OLEACC.DLL)
+      echo "imports $dll" ;;
     *) echo "imports $dll, which Windows does not ship"; status=1 ;;
   esac
 done

@@ -30,42 +30,6 @@ std::string BoxText(const Box& b) {
          std::to_string(b.right) + ", " + std::to_string(b.bottom) + ")";
 }
 
-bool SameFrom(const ClientPixels& a, const ClientPixels& b, int fromRow) {
-  return a.width > 0 && DifferenceBox(a, b, fromRow).empty();
-}
-
-// A capture once the window has stopped changing below fromRow (its paint
-// done), taken within the time given.
-ClientPixels SettledCapture(HWND window, int fromRow, DWORD timeoutMs = 5000) {
-  ClientPixels last = CaptureClient(window);
-  ClientPixels settled;
-  WaitUntil(
-      [&] {
-        SleepMs(60);
-        ClientPixels next = CaptureClient(window);
-        const bool same = SameFrom(last, next, fromRow);
-        last = std::move(next);
-        if (same) settled = last;
-        return same;
-      },
-      timeoutMs);
-  return settled;
-}
-
-// The first capture that differs from the given one below fromRow.
-ClientPixels NextChange(HWND window, const ClientPixels& from, int fromRow, DWORD timeoutMs) {
-  ClientPixels changed;
-  WaitUntil(
-      [&] {
-        ClientPixels next = CaptureClient(window);
-        if (next.width == 0 || SameFrom(from, next, fromRow)) return false;
-        changed = std::move(next);
-        return true;
-      },
-      timeoutMs);
-  return changed;
-}
-
 bool AllDark(const ClientPixels& p, const Box& b) {
   for (int y = b.top; y < b.bottom; ++y) {
     for (int x = b.left; x < b.right; ++x) {

@@ -2,6 +2,9 @@
 #include "screen_capture.h"
 
 #include <algorithm>
+#include <utility>
+
+#include "e2e_support.h"
 
 namespace e2e {
 
@@ -71,6 +74,39 @@ Box DifferenceBox(const ClientPixels& a, const ClientPixels& b, int fromRow) {
     }
   }
   return box.empty() ? Box{} : box;
+}
+
+bool SameFrom(const ClientPixels& a, const ClientPixels& b, int fromRow) {
+  return a.width > 0 && DifferenceBox(a, b, fromRow).empty();
+}
+
+ClientPixels SettledCapture(HWND window, int fromRow, DWORD timeoutMs) {
+  ClientPixels last = CaptureClient(window);
+  ClientPixels settled;
+  WaitUntil(
+      [&] {
+        SleepMs(60);
+        ClientPixels next = CaptureClient(window);
+        const bool same = SameFrom(last, next, fromRow);
+        last = std::move(next);
+        if (same) settled = last;
+        return same;
+      },
+      timeoutMs);
+  return settled;
+}
+
+ClientPixels NextChange(HWND window, const ClientPixels& from, int fromRow, DWORD timeoutMs) {
+  ClientPixels changed;
+  WaitUntil(
+      [&] {
+        ClientPixels next = CaptureClient(window);
+        if (next.width == 0 || SameFrom(from, next, fromRow)) return false;
+        changed = std::move(next);
+        return true;
+      },
+      timeoutMs);
+  return changed;
 }
 
 }  // namespace e2e

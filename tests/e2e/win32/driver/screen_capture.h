@@ -35,4 +35,13 @@ struct Box {
 // rows [fromRow, height).
 Box DifferenceBox(const ClientPixels& a, const ClientPixels& b, int fromRow);
 
+// Whether both captures hold the same pixels in the rows [fromRow, height).
+bool SameFrom(const ClientPixels& a, const ClientPixels& b, int fromRow);
+// A capture once the window has stopped changing below fromRow (its paint
+// done), taken within the time given; empty when it never settled.
+ClientPixels SettledCapture(HWND window, int fromRow, DWORD timeoutMs = 5000);
+// The first capture that differs from the given one below fromRow; empty when
+// none did within the time.
+ClientPixels NextChange(HWND window, const ClientPixels& from, int fromRow, DWORD timeoutMs);
+
 }  // namespace e2e
