@@ -14,6 +14,10 @@ set(KEYRILL_HOMEPAGE "https://keyrill.example.org"
     CACHE STRING "Home page named by the AppStream metadata (screenshots under docs/)")
 set(KEYRILL_APPSTREAM_ID "org.example.keyrill" CACHE STRING "AppStream component id")
 
+# The test library of each language (samples/make_language_libraries.py writes them).
+set(KEYRILL_LANGUAGES_DIR ${PROJECT_SOURCE_DIR}/samples/languages)
+file(GLOB KEYRILL_LANGUAGE_LIBRARIES ${KEYRILL_LANGUAGES_DIR}/*.tst)
+
 if(WIN32)
   include(${CMAKE_CURRENT_LIST_DIR}/PackagingWindows.cmake)
   return()
@@ -32,7 +36,8 @@ endfunction()
 configure_file(${KEYRILL_PACKAGING_DIR}/debian/changelog
                ${KEYRILL_PACKAGE_FILES}/changelog @ONLY)
 keyrill_gzip(${KEYRILL_PACKAGE_FILES}/changelog ${KEYRILL_PACKAGE_FILES}/changelog.gz)
-keyrill_gzip(${KEYRILL_PACKAGING_DIR}/linux/keyrill.1 ${KEYRILL_PACKAGE_FILES}/keyrill.1.gz)
+configure_file(${KEYRILL_PACKAGING_DIR}/linux/keyrill.1 ${KEYRILL_PACKAGE_FILES}/keyrill.1 @ONLY)
+keyrill_gzip(${KEYRILL_PACKAGE_FILES}/keyrill.1 ${KEYRILL_PACKAGE_FILES}/keyrill.1.gz)
 # keyrill-desktop is described on keyrill's page.
 file(WRITE ${KEYRILL_PACKAGE_FILES}/keyrill-desktop.1 ".so man1/keyrill.1\n")
 keyrill_gzip(${KEYRILL_PACKAGE_FILES}/keyrill-desktop.1 ${KEYRILL_PACKAGE_FILES}/keyrill-desktop.1.gz)
@@ -66,7 +71,9 @@ install(FILES ${KEYRILL_PACKAGE_FILES}/keyrill.1.gz ${KEYRILL_PACKAGE_FILES}/key
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${KEYRILL_PACKAGING_DIR}/debian/copyright ${KEYRILL_PACKAGE_FILES}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(FILES ${PROJECT_SOURCE_DIR}/samples/tests.tst
+# A library for each language, and the launcher's rule for picking one.
+install(FILES ${KEYRILL_LANGUAGE_LIBRARIES} DESTINATION ${CMAKE_INSTALL_DATADIR}/keyrill/languages)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/linux/first-library.sh
         DESTINATION ${CMAKE_INSTALL_DATADIR}/keyrill)
 
 set(CPACK_GENERATOR DEB)
@@ -86,7 +93,8 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "\n"
   "The tests live in one plain-text file, tests.tst, which the program only ever\n"
   "appends to. The menu entry starts Keyrill in ~/.local/share/keyrill, copying\n"
-  "the sample library there the first time.")
+  "there the first time a library in the user's language: the Universal\n"
+  "Declaration of Human Rights in one of over 200 languages, or English drills.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

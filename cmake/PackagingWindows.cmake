@@ -1,6 +1,7 @@
 # The Windows downloads, made by every build of the cross tree (included from
-# Packaging.cmake): a stage folder with the stripped keyrill.exe, the sample library,
-# README.txt, LICENSE.txt and the runtime's notices (all text with CRLF), zipped as
+# Packaging.cmake): a stage folder with the stripped keyrill.exe, the library of each
+# language in languages\ (English also as tests.tst), README.txt, LICENSE.txt and the
+# notices of the runtime and the libraries' texts (all text with CRLF), zipped as
 # keyrill-<version>-win64.zip and wrapped by makensis into
 # keyrill-<version>-win64-setup.exe.
 set(KEYRILL_WIN_NAME keyrill-${PROJECT_VERSION}-win64)
@@ -15,14 +16,20 @@ add_custom_command(OUTPUT ${KEYRILL_STAGED}
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${KEYRILL_STAGE}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${KEYRILL_STAGE}
   COMMAND ${CMAKE_STRIP} -o ${KEYRILL_STAGE}/keyrill.exe $<TARGET_FILE:keyrill>
-  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/samples/tests.tst ${KEYRILL_STAGE}/
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${KEYRILL_STAGE}/languages
+  COMMAND ${CMAKE_COMMAND} -E copy ${KEYRILL_LANGUAGE_LIBRARIES} ${KEYRILL_STAGE}/languages/
+  COMMAND ${CMAKE_COMMAND} -E copy ${KEYRILL_LANGUAGES_DIR}/en.tst
+          ${KEYRILL_STAGE}/tests.tst
   COMMAND ${CMAKE_COMMAND} -DINPUT=${KEYRILL_PACKAGING_DIR}/windows/README.txt
-          -DOUTPUT=${KEYRILL_STAGE}/README.txt -P ${KEYRILL_PACKAGING_DIR}/windows/crlf.cmake
+          -DOUTPUT=${KEYRILL_STAGE}/README.txt -DPROJECT_VERSION=${PROJECT_VERSION}
+          -P ${KEYRILL_PACKAGING_DIR}/windows/crlf.cmake
   COMMAND ${CMAKE_COMMAND} -DINPUT=${PROJECT_SOURCE_DIR}/LICENSE
           -DOUTPUT=${KEYRILL_STAGE}/LICENSE.txt -P ${KEYRILL_PACKAGING_DIR}/windows/crlf.cmake
   COMMAND ${CMAKE_COMMAND} -DOUTPUT=${KEYRILL_STAGE}/THIRD-PARTY-NOTICES.txt
+          -DLANGUAGES_NOTICE=${KEYRILL_LANGUAGES_DIR}/NOTICE.txt
           -P ${KEYRILL_PACKAGING_DIR}/windows/notices.cmake
-  DEPENDS keyrill ${PROJECT_SOURCE_DIR}/samples/tests.tst ${PROJECT_SOURCE_DIR}/LICENSE
+  DEPENDS keyrill ${KEYRILL_LANGUAGE_LIBRARIES} ${KEYRILL_LANGUAGES_DIR}/NOTICE.txt
+          ${PROJECT_SOURCE_DIR}/LICENSE
           ${KEYRILL_PACKAGING_DIR}/windows/README.txt ${KEYRILL_PACKAGING_DIR}/windows/crlf.cmake
           ${KEYRILL_PACKAGING_DIR}/windows/notices.cmake
   COMMENT "Staging the Windows downloads"

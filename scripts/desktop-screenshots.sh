@@ -6,6 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
+source scripts/window_title.sh
 keyrill="$root/build/native/src/qt/keyrill"
 [ -x "$keyrill" ] || { echo "build the native preset first: $keyrill is missing" >&2; exit 1; }
 # KEYRILL_SHOTS_DIR: where the pictures go (the test command's smoke run sends them

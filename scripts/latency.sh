@@ -16,6 +16,7 @@
 set -uo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
+source "$here/scripts/window_title.sh"
 keys=300 rounds=2 starts=10 big_kib=1024 deep=20000 display= smoke=0 baseline= awake=0
 trace=
 keyrill=$here/build/native/src/qt/keyrill
@@ -152,7 +153,7 @@ open_keyrill() {
   pids+=("$pid")
   # This program's window: another Keyrill may already be open.
   local main
-  main=$(timeout 15 xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Keyrill Beta 0.80$' \
+  main=$(timeout 15 xdotool search --sync --all --onlyvisible --pid "$pid" --name "^$KEYRILL_WINDOW_TITLE\$" \
     2>/dev/null | head -n 1)
   [ -n "$main" ] || return 1
   xdotool windowmove --sync "$main" "$3" "$4" 2>/dev/null

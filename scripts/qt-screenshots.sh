@@ -11,7 +11,7 @@ trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 cp "$root/samples/tests.tst" "$work/tests.tst"
 cd "$work"
 "$keyrill" & pid=$!
-main=$(timeout 10 xdotool search --sync --onlyvisible --name '^Keyrill Beta 0.80$' | head -n 1)
+main=$(timeout 10 xdotool search --sync --onlyvisible --name "^$KEYRILL_WINDOW_TITLE\$" | head -n 1)
 shot() { sleep 0.4; import -window root -crop 492x465+50+50 +repage "$shots/$1"; }
 focus() { xdotool windowfocus --sync "$main"; sleep 0.2; }
 

@@ -3,6 +3,7 @@
 # docs/; the test command's smoke runs send them to the build tree), and the script
 # run again on a virtual display with the window's 50-pixel offset on every side.
 root="$(cd "$(dirname "$0")/.." && pwd)"
+source "$root/scripts/window_title.sh"
 keyrill=$(readlink -f "${1:-$root/build/native/src/qt/keyrill}")
 shots=${KEYRILL_SHOTS_DIR:-$root/docs}
 if [ -z "${KEYRILL_SCREENSHOT_DISPLAY:-}" ]; then

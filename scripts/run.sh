@@ -2,9 +2,10 @@
 # The README's first command: installs what building and running the Linux program
 # needs (nothing for the tests), builds it in build/app, and opens
 # Keyrill in your own library directory, $XDG_DATA_HOME/keyrill (by default
-# ~/.local/share/keyrill). The first time, that directory gets a copy of the sample
-# library samples/tests.tst; after that your tests.tst there is never replaced, and
-# the sample in the repository is never written.
+# ~/.local/share/keyrill). The first time, that directory gets a copy of the library
+# of your language from samples/languages (English when there is none), as the
+# installed menu entry does; after that your tests.tst there is never replaced, and
+# the libraries in the repository are never written.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -26,9 +27,10 @@ cmake --build --preset app -j "${JOBS:-2}"
 
 library="${XDG_DATA_HOME:-$HOME/.local/share}/keyrill"
 mkdir -p "$library"
-if [ ! -e "$library/tests.tst" ]; then
-  cp samples/tests.tst "$library/tests.tst"
-  echo "Copied the sample library to $library/tests.tst"
+. packaging/linux/first-library.sh
+copied=$(keyrill_first_library samples/languages "$library")
+if [ -n "$copied" ]; then
+  echo "Copied the library samples/languages/$copied.tst to $library/tests.tst"
 fi
 echo "Starting Keyrill in $library (Ctrl+S selects a test, Enter begins it)"
 cd "$library"

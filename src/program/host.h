@@ -11,6 +11,9 @@ namespace keyrill {
 
 enum class Brush : std::uint8_t { White, Black };
 enum class Font : std::uint8_t { Text, Stats };
+// The fonts' heights in pixels, asked of each surface's fixed-pitch bold face.
+inline constexpr std::int32_t kTextFontHeight = 24;
+inline constexpr std::int32_t kStatsFontHeight = 16;
 
 struct Extent {
   std::int32_t cx = 0;

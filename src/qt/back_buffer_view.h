@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/main_window_layout.h"
 #include "present/presenter.h"
 #include "program/code_page.h"
 #include "program/host.h"
@@ -56,7 +57,7 @@ class BackBufferView final : public QWidget {
   const CodePage& codePage() const { return codePage_; }
 
   // The client size the main window is created with.
-  QSize sizeHint() const override { return {492, 446}; }
+  QSize sizeHint() const override { return {kClientWidth, kClientHeight}; }
 
   // With a presenter the view is a native window that Qt does not paint: no paint
   // engine.

@@ -5,6 +5,8 @@
 #include <QFontMetricsF>
 #include <QScreen>
 
+#include "app/dialog_placement.h"
+
 namespace keyrill::qt {
 namespace {
 
@@ -52,12 +54,11 @@ QRect DialogRect(int x, int y, int width, int height) {
 }
 
 QPoint CentredTopLeft(const QRect& owner, const QSize& dialog) {
-  const int left = owner.x();
-  const int top = owner.y();
-  const int right = owner.x() + owner.width();
-  const int bottom = owner.y() + owner.height();
-  // C++ integer division truncates toward zero, as the placement requires.
-  return {(left + right) / 2 - dialog.width() / 2, (top + bottom) / 2 - dialog.height() / 2};
+  // QRect's right() is inclusive; the core's rectangles end one past it.
+  const TopLeft at = keyrill::CentredTopLeft(
+      Rect{owner.x(), owner.y(), owner.x() + owner.width(), owner.y() + owner.height()},
+      dialog.width(), dialog.height());
+  return {at.x, at.y};
 }
 
 void PlaceDialog(QWidget& dialog, const QSize& clientSize, const QWidget& mainWindow,

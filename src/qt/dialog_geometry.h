@@ -20,10 +20,8 @@ int DialogUnitsY(int units);
 // A control's template rectangle (x, y, width, height in dialog units) in pixels.
 QRect DialogRect(int x, int y, int width, int height);
 
-// The point CentreOnMainWindow moves a dialog's outer top-left corner to: the main
-// window's outer rectangle (L, T, R, B) and the dialog's (l, t, r, b), right and
-// bottom exclusive, give ((L + R) / 2 - (r - l) / 2, (T + B) / 2 - (b - t) / 2),
-// each division truncating toward zero. Not kept inside the screen.
+// The point a dialog's outer top-left corner goes to, centred on the owner's
+// outer rectangle by the core's rule (app/dialog_placement.h).
 QPoint CentredTopLeft(const QRect& owner, const QSize& dialog);
 
 enum class Centre { OnMainWindow, OnScreen };

@@ -67,8 +67,8 @@ void ImageSurface::MakeCaretFont(CellFont& cell) {
 
 ImageSurface::ImageSurface(const CodePage& codePage, CellCache cache)
     : codePage_(codePage),
-      text_(MakeCellFont(24)),
-      stats_(MakeCellFont(PixelSizeForCell(16))),
+      text_(MakeCellFont(kTextFontHeight)),
+      stats_(MakeCellFont(PixelSizeForCell(kStatsFontHeight))),
       cache_(cache) {}
 
 void ImageSurface::Create(int width, int height, qreal devicePixelRatio) {

@@ -2,8 +2,9 @@
 // (src/program, src/library, src/results, src/run, src/app) holds every rule.
 //
 // What the Qt layer provides, and what it does not:
-//  [x] Main window "Keyrill Beta 0.80" at (50, 50), object name "CForm", client
-//      area 492 x 446 below the menu bar, measured once.          main_window.cpp
+//  [x] Main window, its title, place, object name (the class) and client area
+//      below the menu bar from app/main_window_layout.h, measured once.
+//                                                                   main_window.cpp
 //  [x] File menu and the seven Ctrl accelerators from the core's tables, as
 //      QActions; a menu command and its accelerator reach one router call.
 //                                                                   main_window.cpp
@@ -123,7 +124,7 @@ void MainWindow::Command(int command) {
 }
 
 void MainWindow::MeasureClientArea() {
-  // Size the window so the client below the menu bar is the view's 492 x 446, lay it
+  // Size the window so the client below the menu bar is the view's size hint, lay it
   // out, and read the size it really got: that is the client area, fixed from here on.
   const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
   const QSize client = view_->sizeHint();

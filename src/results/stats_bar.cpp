@@ -12,7 +12,6 @@ namespace keyrill {
 
 namespace {
 
-constexpr std::int32_t kBarY = 5;
 constexpr std::size_t kScratch = 256;
 
 void DrawText(Program& program, std::int32_t x, const char* text, int length) {
@@ -30,7 +29,7 @@ void DrawStatsBar(Program& program, std::int32_t t) {
   // The band is a text row high, measured in the text font; the brush stays as it was.
   program.surface.Fill(0, 0, layout.ClientWidth, layout.CharHeight, Brush::White);
   const Extent a = program.surface.MeasureBytes("A", 1);
-  const std::int32_t w = a.cx;
+  const BarColumns columns = BarColumnsFor(a.cx);
 
   char rateText[kScratch];
   char timeText[kScratch];
@@ -39,13 +38,13 @@ void DrawStatsBar(Program& program, std::int32_t t) {
   const double rate = WordsPerMinute(program.typedTotals.words, elapsed);
   int length = std::snprintf(rateText, sizeof rateText, "Words Per Minute: %s",
                              FormatFixed(rate, 1).c_str());
-  DrawText(program, 5, rateText, length);
+  DrawText(program, columns.rate, rateText, length);
 
   length = std::snprintf(timeText, sizeof timeText, "Time: %ss", FormatFixed(elapsed, 1).c_str());
-  DrawText(program, 21 * w + 45, timeText, length);
+  DrawText(program, columns.time, timeText, length);
 
   length = std::snprintf(charsText, sizeof charsText, "Characters: %i", program.typedTotals.chars);
-  DrawText(program, 21 * w + 45 + 12 * w + 40, charsText, length);
+  DrawText(program, columns.characters, charsText, length);
 
   // The same figures as text, for assistive technology; nothing draws from it. Each
   // is cut at 40 bytes, more than any figure the bar can show takes.

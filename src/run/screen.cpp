@@ -33,7 +33,7 @@ void MeasureLayout(Program& program, std::int32_t clientWidth, std::int32_t clie
   layout.CharHeight = cell.cy > 0 ? cell.cy : 1;
 
   layout.UsableWidth = layout.ClientWidth - layout.CharWidth - kMargin;
-  layout.UsableHeight = layout.ClientHeight - 44;
+  layout.UsableHeight = layout.ClientHeight - kReservedHeight;
   layout.LineCapacity = layout.UsableWidth / layout.CharWidth + 1;
   // The loader needs room for one character and the zero; a window too narrow for
   // that still gets one-character lines instead of buffers of no size.

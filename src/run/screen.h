@@ -11,6 +11,9 @@ namespace keyrill {
 
 inline constexpr std::int32_t kMargin = 12;   // every row starts here
 inline constexpr std::int32_t kPageTop = 32;  // the band above belongs to the statistics bar
+// The height the page cannot use: its rows start above ClientHeight less this
+// (UsableHeight).
+inline constexpr std::int32_t kReservedHeight = 44;
 
 inline constexpr const char* kPromptSelected = "Press enter to begin the test...";
 inline constexpr const char* kPromptNone = "Please select a test to begin...";

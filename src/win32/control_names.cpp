@@ -23,19 +23,17 @@ struct ControlName {
 #define KEYRILL_WIDE2(text) L##text
 #define KEYRILL_WIDE(text) KEYRILL_WIDE2(text)
 
-// Control ids are unique across the four dialogs, so one table serves them all.
-constexpr std::array<ControlName, 9> kControlNames{{
-    {IDC_TEST_NAME, KEYRILL_WIDE(DLG_ENTRY_NAME_ACCESSIBLE)},
-    {IDC_TEST_TEXT, KEYRILL_WIDE(DLG_ENTRY_TEXT_ACCESSIBLE)},
-    {IDC_TEST_LIST, KEYRILL_WIDE(DLG_LIST_ACCESSIBLE)},
-    {IDC_WPM, KEYRILL_WIDE(DLG_REPORT_WPM_LABEL)},
-    {IDC_WORDS_IN_TEST, KEYRILL_WIDE(DLG_REPORT_WORDS_IN_TEST_LABEL)},
-    {IDC_WORDS_TYPED, KEYRILL_WIDE(DLG_REPORT_WORDS_TYPED_LABEL)},
-    {IDC_TIME_TAKEN, KEYRILL_WIDE(DLG_REPORT_TIME_TAKEN_LABEL)},
-    {IDC_CHARACTERS, KEYRILL_WIDE(DLG_REPORT_CHARACTERS_LABEL)},
-    {IDC_ERRORS, KEYRILL_WIDE(DLG_REPORT_ERRORS_LABEL)},
-}};
+// Each Report figure is named by its row's label.
+#define KEYRILL_REPORT_NAME(label, y, id, figure) ControlName{id, KEYRILL_WIDE(label)},
 
+// Control ids are unique across the four dialogs, so one table serves them all.
+constexpr auto kControlNames = std::to_array<ControlName>(
+    {{IDC_TEST_NAME, KEYRILL_WIDE(DLG_ENTRY_NAME_ACCESSIBLE)},
+     {IDC_TEST_TEXT, KEYRILL_WIDE(DLG_ENTRY_TEXT_ACCESSIBLE)},
+     {IDC_TEST_LIST, KEYRILL_WIDE(DLG_LIST_ACCESSIBLE)},
+     DLG_REPORT_ROWS_BEFORE_OK(KEYRILL_REPORT_NAME) DLG_REPORT_ROWS_AFTER_OK(KEYRILL_REPORT_NAME)});
+
+#undef KEYRILL_REPORT_NAME
 #undef KEYRILL_WIDE
 #undef KEYRILL_WIDE2
 

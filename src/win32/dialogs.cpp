@@ -8,6 +8,8 @@
 #include <string_view>
 
 #include "app/dialog_actions.h"
+#include "app/dialog_placement.h"
+#include "app/report_rows.h"
 #include "app/resource_ids.h"
 #include "win32/control_names.h"
 #include "win32/main_window.h"
@@ -32,9 +34,9 @@ void CentreOnMainWindow(HWND dialog) {
   RECT box{};
   GetWindowRect(MainWindowOfDialog(dialog), &main);
   GetWindowRect(dialog, &box);
-  const int x = (main.left + main.right) / 2 - (box.right - box.left) / 2;
-  const int y = (main.top + main.bottom) / 2 - (box.bottom - box.top) / 2;
-  SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE);
+  const TopLeft at = CentredTopLeft(Rect{main.left, main.top, main.right, main.bottom},
+                                    box.right - box.left, box.bottom - box.top);
+  SetWindowPos(dialog, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE);
 }
 
 // Every dialog ends in its WM_DESTROY handler; cancelling and saving send it.
@@ -95,77 +97,32 @@ void SaveTestFromDialog(HWND dialog, Program& program) {
   CloseDialog(dialog);
 }
 
-}  // namespace
+enum class TestDialog { Select, Add, Edit };
 
-INT_PTR CALLBACK SelectTestProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+// Select Test, Add Test and Edit Test. Select Test and Edit Test list the stored
+// names; Add Test and Edit Test have a name box, a text box and a saving button.
+INT_PTR TestDialogProc(HWND dialog, UINT message, WPARAM wParam, TestDialog kind) {
   switch (message) {
     case WM_INITDIALOG:
       CentreOnMainWindow(dialog);
       NameDialogControls(dialog);
-      if (MainWindow* state = StateOf(dialog)) FillTestList(dialog, state->program);
+      if (MainWindow* state = StateOf(dialog); state != nullptr && kind != TestDialog::Add) {
+        FillTestList(dialog, state->program);
+      }
+      if (kind != TestDialog::Select) LimitNameBox(dialog);
       return TRUE;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDCANCEL) {
         CloseDialog(dialog);
         return TRUE;
       }
-      if (LOWORD(wParam) == IDC_TEST_LIST && HIWORD(wParam) == LBN_DBLCLK) {
-        if (MainWindow* state = StateOf(dialog)) ChooseListedTest(dialog, state->program, true);
-        EndDialog(dialog, 0);
-        return TRUE;
-      }
-      return FALSE;
-    case WM_DESTROY:
-      ClearDialogControlNames(dialog);
-      EndDialog(dialog, 0);
-      return TRUE;
-    default:
-      return FALSE;
-  }
-}
-
-INT_PTR CALLBACK AddTestProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
-  switch (message) {
-    case WM_INITDIALOG:
-      CentreOnMainWindow(dialog);
-      NameDialogControls(dialog);
-      LimitNameBox(dialog);
-      return TRUE;
-    case WM_COMMAND:
-      if (LOWORD(wParam) == IDCANCEL) {
-        CloseDialog(dialog);
-        return TRUE;
-      }
-      if (LOWORD(wParam) == IDC_ADD_BUTTON) {
-        if (MainWindow* state = StateOf(dialog)) SaveTestFromDialog(dialog, state->program);
-        return FALSE;
-      }
-      return FALSE;
-    case WM_DESTROY:
-      ClearDialogControlNames(dialog);
-      EndDialog(dialog, 0);
-      return TRUE;
-    default:
-      return FALSE;
-  }
-}
-
-INT_PTR CALLBACK EditTestProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
-  switch (message) {
-    case WM_INITDIALOG:
-      CentreOnMainWindow(dialog);
-      NameDialogControls(dialog);
-      if (MainWindow* state = StateOf(dialog)) FillTestList(dialog, state->program);
-      LimitNameBox(dialog);
-      return TRUE;
-    case WM_COMMAND:
-      if (LOWORD(wParam) == IDCANCEL) {
-        CloseDialog(dialog);
-        return TRUE;
-      }
-      if (LOWORD(wParam) == IDC_TEST_LIST) {
+      if (kind != TestDialog::Add && LOWORD(wParam) == IDC_TEST_LIST) {
         if (HIWORD(wParam) != LBN_DBLCLK) return FALSE;
-        if (MainWindow* state = StateOf(dialog)) {
+        MainWindow* state = StateOf(dialog);
+        if (kind == TestDialog::Select) {
+          if (state != nullptr) ChooseListedTest(dialog, state->program, true);
+          EndDialog(dialog, 0);
+        } else if (state != nullptr) {
           // Only the name box and the selected test change; the text box keeps
           // what it holds and the main window is not redrawn.
           ChooseListedTest(dialog, state->program, false);
@@ -174,7 +131,8 @@ INT_PTR CALLBACK EditTestProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /
         }
         return TRUE;
       }
-      if (LOWORD(wParam) == IDC_UPDATE_BUTTON) {
+      if (kind != TestDialog::Select &&
+          LOWORD(wParam) == (kind == TestDialog::Edit ? IDC_UPDATE_BUTTON : IDC_ADD_BUTTON)) {
         if (MainWindow* state = StateOf(dialog)) SaveTestFromDialog(dialog, state->program);
         return FALSE;
       }
@@ -188,18 +146,29 @@ INT_PTR CALLBACK EditTestProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /
   }
 }
 
+}  // namespace
+
+INT_PTR CALLBACK SelectTestProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+  return TestDialogProc(dialog, message, wParam, TestDialog::Select);
+}
+
+INT_PTR CALLBACK AddTestProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+  return TestDialogProc(dialog, message, wParam, TestDialog::Add);
+}
+
+INT_PTR CALLBACK EditTestProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+  return TestDialogProc(dialog, message, wParam, TestDialog::Edit);
+}
+
 INT_PTR CALLBACK ReportProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
   switch (message) {
     case WM_INITDIALOG: {
       const MainWindow* state = StateOf(dialog);
       const ReportTexts* texts = state != nullptr ? state->host.PendingReport() : nullptr;
       if (texts != nullptr) {
-        SetDlgItemTextA(dialog, IDC_WPM, texts->wordsPerMinute.c_str());
-        SetDlgItemTextA(dialog, IDC_WORDS_IN_TEST, texts->wordsInTest.c_str());
-        SetDlgItemTextA(dialog, IDC_WORDS_TYPED, texts->wordsTyped.c_str());
-        SetDlgItemTextA(dialog, IDC_TIME_TAKEN, texts->timeTaken.c_str());
-        SetDlgItemTextA(dialog, IDC_CHARACTERS, texts->characters.c_str());
-        SetDlgItemTextA(dialog, IDC_ERRORS, texts->errors.c_str());
+        for (const ReportRow& row : kReportRows) {
+          SetDlgItemTextA(dialog, row.controlId, (texts->*row.figure).c_str());
+        }
       }
       NameDialogControls(dialog);
       // TRUE: the system gives the focus to the first tab stop, the rate field.

@@ -23,9 +23,6 @@ HFONT CreateFixedBoldFont(int height, int width) {
                      nullptr);
 }
 
-constexpr int kTextFontHeight = 24;
-constexpr int kStatsFontHeight = 16;
-
 }  // namespace
 
 GdiSurface::GdiSurface(HWND window, DisplayScale scale)

@@ -4,8 +4,8 @@
 //
 // What the Win32 layer provides, and what it does not:
 //  [x] Window class "CForm" (icon IDI_APP, arrow cursor, menu IDR_MENU, white
-//      background); main window "Keyrill Beta 0.80", WS_OVERLAPPEDWINDOW, 500 x 500
-//      at (50, 50), scaled by the system DPI.                         main.cpp
+//      background); main window WS_OVERLAPPEDWINDOW, its title, place and size
+//      from app/main_window_layout.h, scaled by the system DPI.       main.cpp
 //  [x] Accelerators IDR_ACCEL, offered to TranslateAcceleratorA before anything
 //      else; characters through TranslateMessage as bytes of the ANSI code
 //      page (the A functions throughout, no UNICODE).                 main.cpp

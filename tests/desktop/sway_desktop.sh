@@ -10,6 +10,7 @@
 set -uo pipefail
 source "$(dirname "$0")/../lib/checks.sh"
 source "$(dirname "$0")/../lib/desktops.sh"
+: "${KEYRILL_WINDOW_TITLE:?the main window title, which the test command sets from the build}"
 keyrill=$(readlink -f "$1") work=$2 shots=${3:-}
 
 rm -rf "$work" && mkdir -p "$work"
@@ -56,7 +57,7 @@ await_gone() {
 await_focus() {  # await_focus <when>: the main window has the keyboard focus (15 s)
   for _ in $(seq 150); do
     sway_alive || { echo "FAIL: sway has gone while waiting for the focus $1"; exit 1; }
-    [ "$(window 'Keyrill Beta 0.80' | cut -d' ' -f6)" = 1 ] && return 0
+    [ "$(window "$KEYRILL_WINDOW_TITLE" | cut -d' ' -f6)" = 1 ] && return 0
     sleep 0.1
   done
   fail "the main window does not get the focus back $1"
@@ -93,7 +94,7 @@ printf '\r\n~Alpha\r\nab cd\r\n~Zulu\r\nzz' >"$library/tests.tst"
 cd "$library" || exit 1
 "${as_user[@]}" "${session[@]}" QT_QPA_PLATFORM=wayland "$keyrill" >"$work/program.log" 2>&1 &
 app_pid=$!
-line=$(await_window 'Keyrill Beta 0.80') || { cat "$work/program.log"; echo "FAIL: no main window"; exit 1; }
+line=$(await_window "$KEYRILL_WINDOW_TITLE") || { cat "$work/program.log"; echo "FAIL: no main window"; exit 1; }
 read -r _ x y w h _ app <<<"$line"
 [ "$app" = keyrill ] && pass "the window's app id is keyrill (its desktop entry)" || fail "app id $app"
 menu=$((h - 446))

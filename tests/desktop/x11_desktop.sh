@@ -11,6 +11,7 @@
 set -uo pipefail
 source "$(dirname "$0")/../lib/checks.sh"
 source "$(dirname "$0")/../lib/desktops.sh"
+: "${KEYRILL_WINDOW_TITLE:?the main window title, which the test command sets from the build}"
 wm=$1 keyrill=$(readlink -f "$2") work=$3 shots=${4:-}
 
 rm -rf "$work" && mkdir -p "$work/home" "$work/runtime" && chmod 700 "$work/runtime"
@@ -113,7 +114,7 @@ mkdir -p "$work/library" && cd "$work/library" || exit 1
 printf '\r\n~Alpha\r\nab cd\r\n~Zulu\r\nzz' >tests.tst
 "$keyrill" >"$work/program.log" 2>&1 &
 app_pid=$!
-main=$(find_window 'Keyrill Beta 0.80' 20)
+main=$(find_window "$KEYRILL_WINDOW_TITLE" 20)
 [ -n "$main" ] || { cat "$work/program.log"; echo "FAIL: no main window"; exit 1; }
 # A freshly started window manager may still be reading its settings when the
 # window appears and leave it unfocused; a user would click it once.

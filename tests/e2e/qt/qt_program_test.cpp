@@ -21,9 +21,13 @@
 #include <cstdio>
 
 #include "app/commands.h"
+#include "app/main_window_layout.h"
+#include "app/report_rows.h"
 #include "e2e_support.h"
 #include "qt/back_buffer_view.h"
 #include "qt/image_surface.h"
+#include "results/stats_bar.h"
+#include "run/screen.h"
 #include "support/whole_run.h"
 
 using namespace keyrill;
@@ -72,15 +76,15 @@ class QtProgramTest : public WindowTests {
 
  private Q_SLOTS:
   void windowGeometryAndMenu() {
-    QCOMPARE(window().windowTitle(), QStringLiteral("Keyrill Beta 0.80"));
+    QCOMPARE(window().windowTitle(), QString::fromLatin1(kWindowTitle));
     QVERIFY(!window().windowIcon().isNull());
     QCOMPARE(window().frameGeometry().topLeft(), QPoint(50, 50));
-    QCOMPARE(window().view().size(), QSize(492, 446));
+    QCOMPARE(window().view().size(), QSize(kClientWidth, kClientHeight));
     QCOMPARE(window().view().y(), window().menuBar()->height());
     const Layout& layout = window().program().layout;
-    QCOMPARE(layout.ClientWidth, 492);
-    QCOMPARE(layout.ClientHeight, 446);
-    QCOMPARE(layout.UsableHeight, 446 - 44);
+    QCOMPARE(layout.ClientWidth, kClientWidth);
+    QCOMPARE(layout.ClientHeight, kClientHeight);
+    QCOMPARE(layout.UsableHeight, kClientHeight - kReservedHeight);
     // A cell that divided the usable width would end every full line a key early.
     QVERIFY(layout.UsableWidth % layout.CharWidth != 0);
 
@@ -103,10 +107,11 @@ class QtProgramTest : public WindowTests {
     window().resize(800, 700);
     QTRY_COMPARE(window().view().width(), 800);
     QCOMPARE(window().program().layout.LineCapacity, before.LineCapacity);
-    QCOMPARE(window().program().layout.ClientWidth, 492);
+    QCOMPARE(window().program().layout.ClientWidth, kClientWidth);
     const qreal ratio = window().devicePixelRatioF();
-    QCOMPARE(window().backBuffer().deviceIndependentSize(), QSizeF(492, 446));
-    QCOMPARE(window().backBuffer().size(), (QSizeF(492, 446) * ratio).toSize());
+    const QSizeF client(kClientWidth, kClientHeight);
+    QCOMPARE(window().backBuffer().deviceIndependentSize(), client);
+    QCOMPARE(window().backBuffer().size(), (client * ratio).toSize());
     QImage shown = window().view().grab().toImage();
     QCOMPARE(shown.pixel(QPoint(700, 600) * ratio), qRgb(255, 255, 255));
     QCOMPARE(shown.pixel(QPoint(495, 20) * ratio), qRgb(255, 255, 255));
@@ -155,14 +160,16 @@ class QtProgramTest : public WindowTests {
     QTRY_VERIFY_WITH_TIMEOUT(AllWhite(image, cursor), 1500);
     QTRY_VERIFY_WITH_TIMEOUT(AllBlack(image, cursor), 1500);
 
-    // The statistics band after a tick: the three texts at 5, 21w + 45 and 33w + 85.
+    // The statistics band after a tick: the three texts in the core's columns.
     ImageSurface probe(window().program().codePage);
     probe.UseFont(Font::Stats);
     const int w = probe.MeasureBytes("A", 1).cx;
-    QVERIFY2(33 * w + 85 + 16 * w <= 492, "\"Characters: 9999\" fits in the window");
-    QTRY_VERIFY_WITH_TIMEOUT(ShowsText(image, Font::Stats, 5, 5, "Words Per Minute: "), 1000);
-    QVERIFY(ShowsText(image, Font::Stats, 21 * w + 45, 5, "Time: "));
-    QVERIFY(ShowsText(image, Font::Stats, 33 * w + 85, 5, "Characters: 0"));
+    const BarColumns bar = BarColumnsFor(w);
+    QVERIFY2(bar.characters + 16 * w <= kClientWidth, "\"Characters: 9999\" fits in the window");
+    QTRY_VERIFY_WITH_TIMEOUT(ShowsText(image, Font::Stats, bar.rate, kBarY, "Words Per Minute: "),
+                             1000);
+    QVERIFY(ShowsText(image, Font::Stats, bar.time, kBarY, "Time: "));
+    QVERIFY(ShowsText(image, Font::Stats, bar.characters, kBarY, "Characters: 0"));
 
     // Line 0: a wrong letter, and Ctrl+J typed by mistake, shown in its cell.
     const std::string& t0 = run.targets[0];
@@ -228,9 +235,9 @@ class QtProgramTest : public WindowTests {
     // The characters typed so far show on the bar at its next tick.
     std::size_t typedSoFar = 0;
     for (const std::string& t : run.typed) typedSoFar += t.size();
-    QTRY_VERIFY_WITH_TIMEOUT(
-        ShowsText(image, Font::Stats, 33 * w + 85, 5, "Characters: " + std::to_string(typedSoFar)),
-        1000);
+    QTRY_VERIFY_WITH_TIMEOUT(ShowsText(image, Font::Stats, bar.characters, kBarY,
+                                       "Characters: " + std::to_string(typedSoFar)),
+                             1000);
 
     // Every typed buffer is what the keys should have made of it.
     for (std::size_t i = 0; i < 4; ++i) QCOMPARE(RunLines(program)[i].typed, run.typed[i]);
@@ -246,9 +253,8 @@ class QtProgramTest : public WindowTests {
     WhenDialogOpens(
         QStringLiteral("Report"),
         [&](QDialog& report) {
-          for (const char* name : {"IDC_WPM", "IDC_WORDS_IN_TEST", "IDC_WORDS_TYPED",
-                                   "IDC_TIME_TAKEN", "IDC_CHARACTERS", "IDC_ERRORS"}) {
-            auto* field = report.findChild<QLineEdit*>(QString::fromLatin1(name));
+          for (const ReportRow& row : kReportRows) {  // rate, words, time, typed, chars, errors
+            auto* field = report.findChild<QLineEdit*>(QString::fromLatin1(row.controlName));
             fields << (field != nullptr && field->isReadOnly() ? field->text()
                                                                : QStringLiteral("?"));
           }
@@ -260,7 +266,9 @@ class QtProgramTest : public WindowTests {
           const QRect area = report.screen()->availableGeometry();
           centreOffset = report.frameGeometry().center() - area.center();
           // The bar's last drawing is in place behind the Report.
-          finalBand = ShowsText(image, Font::Stats, 5, 5, "Words Per Minute: ") ? "ok" : "missing";
+          finalBand = ShowsText(image, Font::Stats, bar.rate, kBarY, "Words Per Minute: ")
+                          ? "ok"
+                          : "missing";
           // Escape and Enter (the focus on the first field) leave it open.
           QWidget* focus = report.focusWidget() != nullptr ? report.focusWidget() : &report;
           QTest::keyClick(focus, Qt::Key_Escape);
@@ -308,12 +316,12 @@ class QtProgramTest : public WindowTests {
     const QRegularExpression sixDecimals(QStringLiteral("^-?\\d+\\.\\d{6}$"));
     QVERIFY2(sixDecimals.match(fields[0]).hasMatch(), qPrintable(fields[0]));
     QCOMPARE(fields[1], QString::number(targetWords));
-    QCOMPARE(fields[2], QString::number(typedWords));
-    QVERIFY2(sixDecimals.match(fields[3]).hasMatch(), qPrintable(fields[3]));
+    QVERIFY2(sixDecimals.match(fields[2]).hasMatch(), qPrintable(fields[2]));
+    QCOMPARE(fields[3], QString::number(typedWords));
     QCOMPARE(fields[4], QString::number(targetChars));
     QCOMPARE(fields[5], QString::number(errors));
     QVERIFY(errors >= 4);  // the slips above all count
-    const double seconds = fields[3].toDouble();
+    const double seconds = fields[2].toDouble();
     QVERIFY(seconds > 1.0);
     QVERIFY(std::abs(fields[0].toDouble() - typedWords / seconds * 60.0) < 1e-3);
 
@@ -339,12 +347,10 @@ class QtProgramTest : public WindowTests {
         WhenDialogOpens(
             QStringLiteral("Report"),
             [&](QDialog& report) {
-              const auto text = [&report](const char* name) {
-                auto* field = report.findChild<QLineEdit*>(QString::fromLatin1(name));
-                return field != nullptr ? field->text().toStdString() : std::string("?");
-              };
-              shown = {text("IDC_WPM"),        text("IDC_WORDS_IN_TEST"), text("IDC_WORDS_TYPED"),
-                       text("IDC_TIME_TAKEN"), text("IDC_CHARACTERS"),    text("IDC_ERRORS")};
+              for (const ReportRow& row : kReportRows) {
+                auto* field = report.findChild<QLineEdit*>(QString::fromLatin1(row.controlName));
+                shown.*row.figure = field != nullptr ? field->text().toStdString() : "?";
+              }
               report.findChild<QPushButton*>(QStringLiteral("IDC_REPORT_OK"))->click();
             },
             opened, 10000);
@@ -471,7 +477,7 @@ class QtProgramTest : public WindowTests {
     dir().AddSample();
     QVERIFY(BeginThroughDialog(window(), QStringLiteral("Warm-up")));
     QTest::qWait(250);
-    const QRect band(0, 0, 492, window().program().layout.CharHeight);
+    const QRect band(0, 0, kClientWidth, window().program().layout.CharHeight);
     bool changed = false;
     QVERIFY(ThroughDialog(window(), 'S', QStringLiteral("SelectTest"), [&](QDialog& dialog) {
       const QImage before = window().backBuffer().copy(band);
@@ -497,7 +503,7 @@ class QtProgramTest : public WindowTests {
     QVERIFY(FindDialog(QStringLiteral("Report")) == nullptr);  // ended early: no Report
     QVERIFY(
         ShowsText(window().backBuffer(), Font::Text, 12, 12, "Press enter to begin the test..."));
-    QVERIFY(AllWhite(window().backBuffer(), QRect(0, 100, 492, 300)));
+    QVERIFY(AllWhite(window().backBuffer(), QRect(0, 100, kClientWidth, 300)));
 
     // Exit from the menu closes the window like its close box.
     QAction* exit = nullptr;

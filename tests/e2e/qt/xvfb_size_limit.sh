@@ -19,7 +19,7 @@ cp tests.tst before.tst
 size=$(stat -c %s tests.tst)
 
 prlimit --fsize="$size:$size" "$keyrill" & pid=$!
-main=$(find_window 'Keyrill Beta 0.80')
+main=$(find_window "$KEYRILL_WINDOW_TITLE")
 [ -n "$main" ] || { echo "FAIL: the main window did not appear"; exit 1; }
 sleep 0.3
 xdotool windowfocus --sync "$main" 2>/dev/null

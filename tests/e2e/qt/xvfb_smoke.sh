@@ -16,7 +16,7 @@ start() {  # start <library bytes as printf format>
   rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
   printf "$1" > tests.tst
   "$keyrill" & pid=$!
-  main=$(find_window 'Keyrill Beta 0.80')
+  main=$(find_window "$KEYRILL_WINDOW_TITLE")
   [ -n "$main" ] || { fail "the main window did not appear"; exit 1; }
   sleep 0.3
 }

@@ -1,12 +1,20 @@
 // The Linux program's code page, apart from its toolkit: which Windows code page a
-// locale picks and the tables iconv gives. Test side, built only where the Qt layer
-// is (the code it checks lives there and reads iconv).
+// locale picks, the tables iconv gives, and the shipped language libraries in the
+// code page of their language. Test side, built only where the Qt layer is (the
+// code it checks lives there and reads iconv).
 #include "qt/locale_code_page.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
+
+#include "fakes/fake_window.h"
+#include "library/library_file.h"
+#include "support/code_pages.h"
+#include "support/files.h"
+#include "unit/reader_view.h"
 
 namespace keyrill::qt {
 namespace {
@@ -87,6 +95,58 @@ TEST(LocaleCodePage, TablesMapCharactersToBytesAndBack) {
       EXPECT_EQ(codePage.Character(static_cast<unsigned char>(c.byte)), c.character);
     }
   }
+}
+
+// Each library of samples/languages, named as a locale names its language, in the
+// code page a first start in that locale runs in: the whole file reads as the
+// system's converter reads it (no "?" for a character the code page lacks), every
+// name is whole and at most 47 bytes, and the first test types to a Report
+// without an error.
+TEST(LocaleCodePage, EveryLanguageLibraryReadsAndTypesInItsLocalesCodePage) {
+  int libraries = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(KEYRILL_LANGUAGE_LIBRARIES)) {
+    if (entry.path().extension() != ".tst") continue;
+    ++libraries;
+    const std::string path = entry.path().string();
+    const std::string locale = entry.path().stem().string();
+    SCOPED_TRACE(locale);
+    const int number = CodePageForLocale(locale.c_str());
+    const CodePage codePage = MakeCodePage(number);
+
+    std::string lines = support::ReadFile(entry.path());
+    for (std::size_t at = 0; (at = lines.find("\r\n", at)) != std::string::npos;)
+      lines.erase(at, 1);  // CR LF reads as LF
+    std::string expected;
+    ASSERT_NO_THROW(expected = support::ToCodePage(lines, number))
+        << "the library holds a character code page " << number << " lacks";
+    EXPECT_EQ(LogicalView(path, codePage), expected);
+
+    // Every line that starts with "~" names a test, and a text follows each name (a
+    // line of a text starting with "~" would cut it).
+    std::vector<std::string> headers;
+    for (std::size_t at = 0; (at = expected.find("\n~", at)) != std::string::npos; ++at) {
+      const std::size_t end = expected.find('\n', at + 1);
+      headers.push_back(expected.substr(at + 2, end - at - 2));
+      EXPECT_TRUE(end != std::string::npos && end + 1 < expected.size() &&
+                  expected[end + 1] != '~' && expected[end + 1] != '\n')
+          << "no text after " << headers.back();
+    }
+    std::vector<std::string> names;
+    ListTestNames(path, codePage, [&](const char* name) { names.emplace_back(name); });
+    ASSERT_FALSE(names.empty());
+    EXPECT_EQ(names, headers);
+    for (const std::string& header : headers) EXPECT_LE(header.size(), 47u) << header;
+
+    fake::FakeWindow window({}, codePage);
+    std::filesystem::copy_file(entry.path(), window.LibraryFile());
+    window.Select(names.front());
+    window.Type("\r");
+    ASSERT_TRUE(window.program.TestRunning);
+    for (const std::string& line : fake::TargetLines(window.program.lines)) window.Type(line);
+    ASSERT_EQ(window.host.reports.size(), 1u);
+    EXPECT_EQ(window.host.reports[0].errors, "0");
+  }
+  EXPECT_GE(libraries, 30);
 }
 
 }  // namespace

@@ -34,11 +34,11 @@ void CheckMenu(HMODULE module) {
   EXPECT_EQ(GetMenuItemCount(bar), 1) << "the menu bar holds one popup";
   char text[128] = {};
   GetMenuStringA(bar, 0, text, sizeof text, MF_BYPOSITION);
-  EXPECT_STREQ(text, "&File") << "the popup's text";
+  EXPECT_STREQ(text, keyrill::kFileMenuTitle) << "the popup's text";
   HMENU file = GetSubMenu(bar, 0);
   EXPECT_NE(file, nullptr) << "the File popup";
   if (file != nullptr) {
-    const auto& want = ExpectedFileMenu();
+    const auto& want = keyrill::kFileMenu;
     EXPECT_EQ(GetMenuItemCount(file), static_cast<int>(want.size())) << "File menu item count";
     for (std::size_t i = 0; i < want.size(); ++i) {
       MENUITEMINFOA item{};
@@ -71,7 +71,7 @@ void CheckAccelerators(HMODULE module) {
   ASSERT_NE(bytes.data, nullptr) << "accelerator table 109 present";
   const auto* words = static_cast<const WORD*>(bytes.data);
   const std::size_t count = bytes.size / 8;
-  const auto& want = ExpectedAccelerators();
+  const auto& want = keyrill::kAccelerators;
   EXPECT_EQ(count, want.size()) << "accelerator count";
   for (std::size_t i = 0; i < count && i < want.size(); ++i) {
     const WORD flags = words[i * 4];
@@ -130,7 +130,7 @@ void CheckManifest(HMODULE module) {
     if (c != ' ' || compact.empty() || compact.back() != ' ') compact += c;
   }
   const char* wanted[] = {
-      R"(<assemblyIdentity type="win32" name="Keyrill" version="0.80.0.0")",
+      R"(<assemblyIdentity type="win32" name="Keyrill" version=")" KEYRILL_VERSION_TEXT R"(.0.0")",
       R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")",
       R"(publicKeyToken="6595b64144ccf1df")",
       R"(<requestedExecutionLevel level="asInvoker")",
@@ -167,9 +167,9 @@ void CheckVersion(const std::string& exePath) {
   if (fixedFound) {
     const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
     EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu) << "the fixed block's signature";
-    EXPECT_EQ(fixed->dwFileVersionMS, static_cast<DWORD>(MAKELONG(80, 0))) << "file version 0.80";
-    EXPECT_EQ(fixed->dwProductVersionMS, static_cast<DWORD>(MAKELONG(80, 0)))
-        << "product version 0.80";
+    const auto version = static_cast<DWORD>(MAKELONG(KEYRILL_VERSION_MINOR, KEYRILL_VERSION_MAJOR));
+    EXPECT_EQ(fixed->dwFileVersionMS, version) << "file version " KEYRILL_VERSION_TEXT;
+    EXPECT_EQ(fixed->dwProductVersionMS, version) << "product version " KEYRILL_VERSION_TEXT;
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP)) << "an application";
   }
   const struct {
@@ -177,8 +177,8 @@ void CheckVersion(const std::string& exePath) {
     const char* want;
   } strings[] = {
       {"ProductName", "Keyrill"},
-      {"ProductVersion", "0.80"},
-      {"FileVersion", "0.80"},
+      {"ProductVersion", KEYRILL_VERSION_TEXT},
+      {"FileVersion", KEYRILL_VERSION_TEXT},
       {"FileDescription", "Keyrill typing-speed trainer"},
       {"OriginalFilename", "keyrill.exe"},
   };

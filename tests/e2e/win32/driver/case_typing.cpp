@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/report_rows.h"
 #include "cases.h"
 #include "expected_resources.h"
 #include "keyrill_process.h"
@@ -20,9 +21,11 @@ namespace {
 namespace scenario = keyrill::support::whole_run;
 
 keyrill::ReportTexts ReadReport(HWND report) {
-  return {WindowText(GetDlgItem(report, kWpm)),        WindowText(GetDlgItem(report, kWordsInTest)),
-          WindowText(GetDlgItem(report, kWordsTyped)), WindowText(GetDlgItem(report, kTimeTaken)),
-          WindowText(GetDlgItem(report, kCharacters)), WindowText(GetDlgItem(report, kErrors))};
+  keyrill::ReportTexts texts;
+  for (const keyrill::ReportRow& row : keyrill::kReportRows) {
+    texts.*row.figure = WindowText(GetDlgItem(report, row.controlId));
+  }
+  return texts;
 }
 
 // The visible windows of that process captioned "Report".

@@ -22,7 +22,7 @@ void CheckMainWindow(KeyrillProcess& keyrill) {
   EXPECT_EQ(ClassName(main), "CForm") << "window class";
   char title[128] = {};
   GetWindowTextA(main, title, sizeof title);
-  EXPECT_STREQ(title, "Keyrill Beta 0.80") << "title";
+  EXPECT_STREQ(title, keyrill::kWindowTitle) << "title";
   // 500 x 500 at (50, 50) in the program's 96-DPI pixels, scaled on the display.
   EXPECT_EQ(SystemDpi(), TheOptions().dpi) << "the system DPI is the prefix's";
   const RECT frame = ScreenRect(main);
@@ -56,7 +56,7 @@ void CheckMainWindow(KeyrillProcess& keyrill) {
   if (count >= 0) {
     EXPECT_EQ(count, 1) << "one popup on the menu bar";
     HMENU file = GetSubMenu(menu, 0);
-    const auto& want = ExpectedFileMenu();
+    const auto& want = keyrill::kFileMenu;
     for (std::size_t i = 0; file != nullptr && i < want.size(); ++i) {
       SCOPED_TRACE("live menu item " + std::to_string(i + 1));
       MENUITEMINFOA item{};

@@ -1,5 +1,6 @@
-// What keyrill.exe's resources must hold. The dialogs' rectangles and texts come
-// from the one table both programs read; the rest is written out here from the
+// What keyrill.exe's resources must hold. The menu, the accelerators and the
+// dialogs' rectangles and texts come from the tables both programs are built from
+// (app/commands.h, app/dialog_layout.h); the rest is written out here from the
 // program's documented tables, so that a drift on either side shows. Test side.
 #pragma once
 
@@ -7,7 +8,9 @@
 
 #include <vector>
 
+#include "app/commands.h"
 #include "app/dialog_layout.h"
+#include "app/main_window_layout.h"
 
 namespace e2e {
 
@@ -107,38 +110,6 @@ inline const ExpectedDialog& ExpectedDialogById(int resourceId) {
     if (dialog.resourceId == resourceId) return dialog;
   }
   return ExpectedDialogs().front();
-}
-
-struct ExpectedMenuItem {
-  const char* text;  // nullptr: a separator
-  int command;
-};
-
-inline const std::vector<ExpectedMenuItem>& ExpectedFileMenu() {
-  static const std::vector<ExpectedMenuItem> items = {
-      {"&Pause Test", 40011},
-      {nullptr, 0},
-      {"&Add Test\tCtrl+A", 40008},
-      {"Be&gin Test\tCtrl+B", 40006},
-      {"&End Test\tCtrl+X", 40002},
-      {"&Select Test\tCtrl+S", 40005},
-      {nullptr, 0},
-      {"E&xit\tCtrl+Q", 40001},
-  };
-  return items;
-}
-
-struct ExpectedAccelerator {
-  char key;
-  int command;
-};
-
-inline const std::vector<ExpectedAccelerator>& ExpectedAccelerators() {
-  static const std::vector<ExpectedAccelerator> entries = {
-      {'A', 40008}, {'B', 40006}, {'E', 40009}, {'P', 40011},
-      {'Q', 40001}, {'S', 40005}, {'X', 40002},
-  };
-  return entries;
 }
 
 // Command numbers the cases send.

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/dialog_placement.h"
+
 namespace e2e {
 
 namespace {
@@ -162,12 +164,13 @@ void CheckLiveDialog(HWND dialog, const ExpectedDialog& expected, Placement plac
   const RECT box = ScreenRect(dialog);
   if (placement == Placement::OnMainWindow) {
     const RECT main = ScreenRect(mainWindow);
-    const LONG x = (main.left + main.right) / 2 - (box.right - box.left) / 2;
-    const LONG y = (main.top + main.bottom) / 2 - (box.bottom - box.top) / 2;
-    EXPECT_EQ(box.left, x) << "centred on the main window " << RectText(main) << ", frame at "
-                           << RectText(box);
-    EXPECT_EQ(box.top, y) << "centred on the main window " << RectText(main) << ", frame at "
-                          << RectText(box);
+    const keyrill::TopLeft at =
+        keyrill::CentredTopLeft(keyrill::Rect{main.left, main.top, main.right, main.bottom},
+                                box.right - box.left, box.bottom - box.top);
+    EXPECT_EQ(box.left, at.x) << "centred on the main window " << RectText(main) << ", frame at "
+                              << RectText(box);
+    EXPECT_EQ(box.top, at.y) << "centred on the main window " << RectText(main) << ", frame at "
+                             << RectText(box);
   } else {
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
