@@ -13,6 +13,7 @@ import pyatspi
 from gi.repository import GLib
 
 keyrill, work = sys.argv[1], sys.argv[2]
+TITLE = os.environ["KEYRILL_WINDOW_TITLE"]  # set by the test command from the build
 LIBRARY = b"\r\n~Home\r\nRest your fingers\r\non the home row.\r\n"
 FIRST, SECOND = "Rest your fingers", "on the home row."
 SCALE = float(os.environ.get("QT_SCALE_FACTOR", "1"))
@@ -95,7 +96,7 @@ if os.environ.get("KEYRILL_PRELOAD"):  # a planted fault, into the program only
 program = subprocess.Popen([keyrill], env=env)
 seen = {}
 try:
-    main = window("Keyrill Beta 0.80")
+    main = window(TITLE)
     area = pump_until("the typing area", lambda: find(main, lambda o: o.name == "Typing area"))
     seen["area role"] = area.getRole()
     seen["idle text"] = text_of(area)
@@ -108,7 +109,7 @@ try:
     pyatspi.Registry.registerEventListener(on_event, "object:text-changed",
                                            "object:text-caret-moved")
     xid = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
-                          "^Keyrill Beta 0.80$"], capture_output=True, text=True,
+                          f"^{TITLE}$"], capture_output=True, text=True,
                          timeout=20).stdout.split()[0]
     xdo("windowfocus", "--sync", xid)
     xdo("key", "ctrl+s")

@@ -20,7 +20,7 @@ sleep 8  # Orca writes its log in bursts; its greeting is over by then
 
 
 "$keyrill" & pid=$!
-main=$(find_window 'Keyrill Beta 0.80')
+main=$(find_window "$KEYRILL_WINDOW_TITLE")
 [ -n "$main" ] || { fail "the main window did not appear"; finish; exit; }
 xdotool windowfocus --sync "$main"; sleep 1
 xdotool key ctrl+s
