@@ -15,6 +15,8 @@
 #include <vector>
 
 #include "app/dialog_actions.h"
+#include "fakes/null_window.h"
+#include "fakes/recording_host.h"
 #include "program/program.h"
 #include "prose.h"
 #include "results/counters.h"
@@ -72,47 +74,6 @@ void operator delete[](void* block, const std::nothrow_t&) noexcept {
 namespace keyrill {
 namespace {
 
-// A back buffer that measures like the example's fonts and draws nothing.
-class NullSurface final : public Surface {
- public:
-  void Fill(std::int32_t, std::int32_t, std::int32_t, std::int32_t, Brush) override { ++calls; }
-  Font UseFont(Font font) override {
-    const Font displaced = font_;
-    font_ = font;
-    return displaced;
-  }
-  void DrawBytes(std::int32_t, std::int32_t, const char*, std::int32_t count) override {
-    calls += count;
-  }
-  Extent MeasureBytes(const char*, std::int32_t count) override {
-    return font_ == Font::Stats ? Extent{10 * count, 16} : Extent{13 * count, 24};
-  }
-  long long calls = 0;
-
- private:
-  Font font_ = Font::Text;
-};
-
-class NullHost final : public Host {
- public:
-  void Invalidate(const Rect&, bool) override { ++calls; }
-  void InvalidateAll(bool) override { ++calls; }
-  void StartTimer(int, int) override { ++calls; }
-  void StopTimer(int) override { ++calls; }
-  void CloseMainWindow() override {}
-  void ShowSelectTest() override {}
-  void ShowAddTest() override {}
-  void ShowEditTest() override {}
-  void ShowReport(const ReportTexts&) override {}
-  void FatalError(const char*) override {}
-  long long calls = 0;
-};
-
-class FixedClock final : public ClockSource {
- public:
-  std::int32_t NowMs() override { return 5000; }
-};
-
 // The bench test as the Add Test dialog stores it (each line break CR LF, written
 // CR CR LF), followed by another test.
 std::string MakeLibrary(std::size_t bytes) {
@@ -137,6 +98,7 @@ class Engine {
     MeasureLayout(program_, 492, 446);
     ChooseTest(program_, "Bench", true);
     ClearScreen(program_);
+    clock_.now = 5000;  // the run begins at 5 s; the bar is drawn at 65 s
     BeginTest(program_);
     program_.lines.WalkAll([&](const LinePair& pair) { targets_.emplace_back(pair.target.get()); });
   }
@@ -192,9 +154,9 @@ class Engine {
 
  private:
   std::filesystem::path folder_;
-  NullSurface surface_;
-  NullHost host_;
-  FixedClock clock_;
+  fake::NullSurface surface_;
+  fake::NullHost host_;
+  fake::ManualClock clock_;
   Program program_;
   std::vector<std::string> targets_;
 };

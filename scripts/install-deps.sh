@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Keyrill needs, and only those that are missing.
-#   install-deps.sh run   what building and running the Linux program needs
+#   install-deps.sh run   what building and running the Linux program needs, and the
+#                         dev preset's tests (GoogleTest)
 #   install-deps.sh test  that and everything the test command uses (the default)
 set -euo pipefail
 
 run_packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland
-  fonts-dejavu-core libxcb1-dev libxcb-shm0-dev
+  fonts-dejavu-core libxcb1-dev libxcb-shm0-dev libgtest-dev
 )
 test_packages=(
   git clang libclang-rt-14-dev
-  libgtest-dev libgmock-dev libbenchmark-dev googletest
+  libgmock-dev libbenchmark-dev googletest
   xvfb xauth xdotool x11-utils x11-xkb-utils xkb-data locales imagemagick
   libx11-dev libxtst-dev libxdamage-dev xterm gtypist
   g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The README's first command: installs what building and running the Linux program
-# needs (nothing for the tests), builds it in build/app, and opens
+# needs (of the tests, only GoogleTest), builds it in build/app, and opens
 # Keyrill in your own library directory, $XDG_DATA_HOME/keyrill (by default
 # ~/.local/share/keyrill). The first time, that directory gets a copy of the library
 # of your language from samples/languages (English when there is none), as the

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <limits>
+#include <memory>
 
 #include "library/durable_append.h"
 
@@ -12,43 +13,23 @@ namespace keyrill {
 
 namespace {
 
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  ~FileHandle() {
-    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+// Closes the file when the append is over, on every path.
+struct CloseFile {
+  void operator()(HANDLE handle) const {
+    if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
   }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
 };
+using FileHandle = std::unique_ptr<void, CloseFile>;
 
 // Windows byte-range locks are mandatory: a locked byte cannot be read. The lock is
 // therefore taken on one byte far past any real file's end, which no reader reads.
 constexpr DWORD kLockOffsetHigh = 0x40000000;  // at 2^62
 
 // The turn of one appender: held from before the end is found until after the
-// record is flushed or taken back.
-class AppendTurn {
- public:
-  explicit AppendTurn(HANDLE file) : file_(file) {
-    overlapped_.OffsetHigh = kLockOffsetHigh;
-    held_ = LockFileEx(file_, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &overlapped_) != 0;
-  }
-  ~AppendTurn() {
-    if (held_) UnlockFileEx(file_, 0, 1, 0, &overlapped_);
-  }
-  AppendTurn(const AppendTurn&) = delete;
-  AppendTurn& operator=(const AppendTurn&) = delete;
-  bool held() const { return held_; }
-
- private:
-  HANDLE file_;
-  OVERLAPPED overlapped_{};
-  bool held_ = false;
+// record is flushed or taken back; ending it unlocks the byte.
+struct EndTurn {
+  HANDLE file;
+  void operator()(OVERLAPPED* place) const { UnlockFileEx(file, 0, 1, 0, place); }
 };
 
 // Puts the file back to the length it had before the append.
@@ -71,8 +52,10 @@ bool AppendDurably(const std::string& path, const char* bytes, std::size_t count
   if (file.get() == INVALID_HANDLE_VALUE) return false;
   // Only a file on the disk keeps what is written (not a device such as NUL).
   if (GetFileType(file.get()) != FILE_TYPE_DISK) return false;
-  const AppendTurn turn(file.get());
-  if (!turn.held()) return false;
+  OVERLAPPED lockPlace{};
+  lockPlace.OffsetHigh = kLockOffsetHigh;
+  if (!LockFileEx(file.get(), LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &lockPlace)) return false;
+  const std::unique_ptr<OVERLAPPED, EndTurn> turn(&lockPlace, EndTurn{file.get()});
 
   LARGE_INTEGER end{};
   if (!SetFilePointerEx(file.get(), LARGE_INTEGER{}, &end, FILE_END)) return false;

@@ -52,6 +52,13 @@ void FakeWindow::Select(const std::string& name) {
   ChooseTest(program, name.c_str(), true);
 }
 
+bool FakeWindow::Start(const std::string& text) {
+  Store({{"t", text}, {"other", "zz"}});
+  Select("t");
+  Type("\r");
+  return program.TestRunning;
+}
+
 void FakeWindow::Type(std::string_view keys) {
   for (const char key : keys) OnChar(program, static_cast<unsigned char>(key));
 }

@@ -51,6 +51,9 @@ class FakeWindow {
   void Store(const std::vector<StoredTest>& tests) { WriteLibrary(LibraryFile(), tests); }
   // Select Test with a double-click on name.
   void Select(const std::string& name);
+  // Stores a test named "t" with this text (and another after it), selects it and
+  // presses Enter; false when no run began.
+  bool Start(const std::string& text);
   // Each byte through the router as a character message.
   void Type(std::string_view keys);
   void ClearLogs();

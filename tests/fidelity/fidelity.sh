@@ -76,7 +76,7 @@ case $config in
     # The session's user may not reach the build tree: it runs its own copy.
     cp "$harness" "$runtime/keyrill_fidelity"
     run_harness sway_alive "${as_user[@]}" "${session[@]}" QT_QPA_PLATFORM=wayland \
-      QT_SCALE_FACTOR="${QT_SCALE_FACTOR:-1}" KEYRILL_KEY_TAP="${KEYRILL_KEY_TAP:-}" \
+      QT_SCALE_FACTOR="${QT_SCALE_FACTOR:-1}" \
       "$runtime/keyrill_fidelity" --prose "$prose" --sender wtype --pointer none "$@"
     ;;
   *) echo "FAIL: unknown configuration $config"; exit 1 ;;

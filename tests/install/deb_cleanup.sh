@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Removes what the install test put on the machine: each package named in the marker
 # file (keyrill last) that is still installed, with dpkg -r; then the marker. Safe
-# to run at any time: without a marker it does nothing. Test side (ctest cleanup).
+# to run at any time: without a marker it does nothing; without root it is skipped
+# (status 77), as the install test is. Test side (ctest cleanup).
 #   deb_cleanup.sh <marker file>
 set -uo pipefail
 marker=$1
+[ "$(id -u)" -eq 0 ] || { echo "SKIP: removing packages needs root"; exit 77; }
 [ -f "$marker" ] || exit 0
 status=0
 # keyrill first, then what apt added for it.

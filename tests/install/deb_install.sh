@@ -8,28 +8,28 @@
 # installed and leaves the user's library. Whatever happens, the package (and any
 # package apt had to add for it) is removed again before this script ends; the
 # marker file lets the cleanup test do it if this script is killed.
-# Test side (ctest; needs root).
+# Test side (ctest; needs root, and is skipped without it: status 77).
 #   deb_install.sh <package.deb> <marker file> <scratch directory>
 set -uo pipefail
 : "${KEYRILL_WINDOW_TITLE:?the main window title, which the test command sets from the build}"
 deb=$(readlink -f "$1") marker=$2 work=$3
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../lib/checks.sh"
+source "$here/../lib/desktops.sh"
 
-[ "$(id -u)" -eq 0 ] || { echo "FAIL: installing a package needs root"; exit 1; }
+[ "$(id -u)" -eq 0 ] || { echo "SKIP: installing a package needs root (run the tests as root)"; exit 77; }
 [ -f "$deb" ] || { echo "FAIL: no package at $deb"; exit 1; }
 if dpkg-query -W -f='${Status}' keyrill 2>/dev/null | grep -q 'installed'; then
   echo "FAIL: keyrill is already installed on this machine; this test installs and removes"
   echo "its own build and will not touch yours (dpkg -r keyrill, then run it again)"
+  rm -f "$marker"  # nor will the cleanup test
   exit 1
 fi
 
-display_pid= app_pid=
+app_pid=
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-  [ -n "$display_pid" ] && kill "$display_pid" 2>/dev/null
+  stop_xvfb
   bash "$here/deb_cleanup.sh" "$marker"
 }
 trap cleanup EXIT
@@ -58,13 +58,8 @@ exec_line=$(sed -n 's/^Exec=//p' "$entry" | head -n 1 | sed -E 's/ ?%[fFuUick]//
 [ -n "$exec_line" ] && pass "the menu entry runs: $exec_line" || { fail "no Exec in $entry"; exit 1; }
 read -r -a command <<<"$exec_line"
 
-# A display of our own (the server picks a free number).
-number_file="$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" 2>/dev/null &
-display_pid=$!
-for _ in $(seq 200); do [ -s "$number_file" ] && break; sleep 0.05; done
-[ -s "$number_file" ] || { fail "Xvfb did not start"; exit 1; }
-display=":$(head -n 1 "$number_file")"
+start_xvfb || { fail "no virtual display"; exit 1; }
+display=$DISPLAY
 
 home="$work/home"
 mkdir -p "$home" "$work/runtime" && chmod 700 "$work/runtime"
@@ -74,9 +69,6 @@ run_entry() {  # starts the menu entry's command as a desktop would, in a clean 
     QT_QPA_PLATFORM=xcb \
     "${command[@]}") >>"$work/program.log" 2>&1 &
   app_pid=$!
-}
-find_window() {  # find_window <exact title> -> id, or empty after 30 s
-  DISPLAY=$display timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
 }
 x() { DISPLAY=$display "$@"; }
 wait_exit() {  # sets status: the program's exit status, or 124 after 60 s
@@ -88,7 +80,7 @@ wait_exit() {  # sets status: the program's exit status, or 124 after 60 s
 
 library="$home/.local/share/keyrill/tests.tst"
 run_entry
-main=$(find_window "$KEYRILL_WINDOW_TITLE")
+main=$(find_window "$KEYRILL_WINDOW_TITLE" 30)
 if [ -z "$main" ]; then
   cat "$work/program.log"; fail "the installed program showed no window"; exit 1
 fi
@@ -101,7 +93,7 @@ cmp -s "$library" /usr/share/keyrill/languages/en.tst \
 # first line as the window wraps it.
 x xdotool windowfocus --sync "$main"; sleep 0.3
 x xdotool key ctrl+s
-dialog=$(find_window 'Select Test')
+dialog=$(find_window 'Select Test' 30)
 if [ -n "$dialog" ]; then
   x xdotool mousemove --window "$dialog" 40 12 click --repeat 2 --delay 80 1
   for _ in $(seq 100); do x xdotool search --onlyvisible --name '^Select Test$' >/dev/null || break; sleep 0.1; done
@@ -130,7 +122,7 @@ app_pid=
 printf '\r\n~Mine\r\nmy own words' >>"$library"
 cp "$library" "$work/mine.tst"
 run_entry
-main=$(find_window "$KEYRILL_WINDOW_TITLE")
+main=$(find_window "$KEYRILL_WINDOW_TITLE" 30)
 [ -n "$main" ] || fail "the second start showed no window"
 x xdotool windowfocus --sync "$main" 2>/dev/null; sleep 0.3
 x xdotool key ctrl+q
@@ -144,14 +136,14 @@ cmp -s "$library" "$work/mine.tst" && pass "a second start keeps the user's libr
 home="$work/home-ru"
 mkdir -p "$home"
 entry_lang=ru_RU.UTF-8 run_entry
-main=$(find_window "$KEYRILL_WINDOW_TITLE")
+main=$(find_window "$KEYRILL_WINDOW_TITLE" 30)
 [ -n "$main" ] || fail "the Russian first start showed no window"
 cmp -s "$home/.local/share/keyrill/tests.tst" /usr/share/keyrill/languages/ru.tst \
   && pass "a first start under ru_RU.UTF-8 was seeded with the Russian library" \
   || fail "a first start under ru_RU.UTF-8 got no copy of ru.tst"
 x xdotool windowfocus --sync "$main" 2>/dev/null; sleep 0.3
 x xdotool key ctrl+s
-dialog=$(find_window 'Select Test')
+dialog=$(find_window 'Select Test' 30)
 if [ -n "$dialog" ]; then
   x import -window root "$work/select-ru.png"
   pass "Select Test opened on the Russian library (picture: $work/select-ru.png)"
@@ -174,5 +166,4 @@ for f in "${files[@]}"; do [ -e "$f" ] || [ -L "$f" ] && left+=("$f"); done
 cmp -s "$library" "$work/mine.tst" && pass "the user's library outlives the package" \
   || fail "removing the package touched the user's library"
 
-echo "$failures failure(s)"
-[ "$failures" -eq 0 ]
+finish

@@ -8,9 +8,7 @@
 set -uo pipefail
 build=$1 version=$2
 deb="$build/keyrill_${version}_amd64.deb"
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
+source "$(dirname "$0")/../lib/checks.sh"
 
 rm -f "$deb"
 (cd "$build" && cpack -G DEB) || { echo "FAIL: cpack could not make the package"; exit 1; }
@@ -79,5 +77,4 @@ done
 grep -Eq -- '-dev\b|-dev-tools|libgtest|xvfb|xdotool|wine|cmake' <<<"$depends" \
   && fail "Depends names a build or test package" || pass "Depends: run time only"
 
-echo "$failures failure(s)"
-[ "$failures" -eq 0 ]
+finish

@@ -5,8 +5,8 @@
 # Test side (ctest).
 #   first_library.sh <first-library.sh> <samples/languages>
 set -uo pipefail
+source "$(dirname "$0")/../lib/checks.sh"
 rule=$1 languages=$2
-failures=0
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 choose() {  # choose <LC_ALL> <LC_MESSAGES> <LANG> <directory>: prints the library copied
@@ -19,10 +19,9 @@ while IFS='|' read -r lc_all lc_messages lang want; do
   mkdir "$work/$case"
   got=$(choose "$lc_all" "$lc_messages" "$lang" "$work/$case")
   if [ "$got" = "$want" ] && cmp -s "$work/$case/tests.tst" "$languages/$want.tst"; then
-    echo "ok: LC_ALL=$lc_all LC_MESSAGES=$lc_messages LANG=$lang: $want.tst"
+    pass "LC_ALL=$lc_all LC_MESSAGES=$lc_messages LANG=$lang: $want.tst"
   else
-    echo "FAIL: LC_ALL=$lc_all LC_MESSAGES=$lc_messages LANG=$lang: got '$got', want $want.tst"
-    failures=$((failures + 1))
+    fail "LC_ALL=$lc_all LC_MESSAGES=$lc_messages LANG=$lang: got '$got', want $want.tst"
   fi
 done <<'TABLE'
 ||ru_RU.UTF-8|ru
@@ -41,7 +40,6 @@ el_GR.UTF-8|pl_PL.UTF-8|ru_RU.UTF-8|el
 TABLE
 printf 'mine' >"$work/1/tests.tst"
 got=$(choose "" "" pl_PL.UTF-8 "$work/1")
-[ -z "$got" ] && [ "$(cat "$work/1/tests.tst")" = mine ] && echo "ok: a tests.tst that exists stays" \
-  || { echo "FAIL: an existing tests.tst was replaced (got '$got')"; failures=$((failures + 1)); }
-echo "$failures failure(s)"
-[ "$failures" -eq 0 ]
+[ -z "$got" ] && [ "$(cat "$work/1/tests.tst")" = mine ] && pass "a tests.tst that exists stays" \
+  || fail "an existing tests.tst was replaced (got '$got')"
+finish

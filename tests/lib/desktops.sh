@@ -1,25 +1,41 @@
-# Shared start-up of the desktops the checks run the program on: a virtual X display
-# with a window manager (openbox, xfwm4) or none, and sway's headless Wayland
-# backend (as the user nobody when run as root: sway refuses root). Source it after
-# checks.sh. Every wait here is bounded and checks the server is still alive.
+# Shared start-up of the displays and desktops the checks run programs on: a virtual
+# X display alone, or with a window manager (openbox, xfwm4), and sway's headless
+# Wayland backend (as the user nobody when run as root: sway refuses root). Source
+# it after checks.sh. Every wait here is bounded and checks the server is still alive.
 display_pid= wm_pid= sway_pid=
 
-# start_x_desktop <openbox|xfwm4|none> <scratch dir> [screen WxH]: a virtual display
-# (the server picks a free number) and the window manager on it; false when either
-# does not come up within 30 s.
-start_x_desktop() {
-  local wm=$1 dir=$2 screen=${3:-1024x768}
-  rm -f "$dir/display"
-  Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$dir/display" 2>/dev/null &
+# start_xvfb [screen WxH, 1024x768]: a virtual X display of our own (the server picks
+# a free number), exported as DISPLAY, its server display_pid; false, with a message,
+# when it does not answer within 20 s.
+start_xvfb() {
+  local screen=${1:-1024x768} number
+  number=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$number" 2>/dev/null &
   display_pid=$!
   for _ in $(seq 200); do
-    [ -s "$dir/display" ] && break
-    kill -0 "$display_pid" 2>/dev/null || return 1
+    [ -s "$number" ] && break
+    kill -0 "$display_pid" 2>/dev/null || break
     sleep 0.05
   done
-  [ -s "$dir/display" ] || return 1
-  export DISPLAY=":$(head -n 1 "$dir/display")"
-  timeout 10 xprop -root >/dev/null 2>&1 || return 1
+  DISPLAY=":$(head -n 1 "$number")"
+  rm -f "$number"
+  [ "$DISPLAY" != ":" ] && export DISPLAY && timeout 10 xprop -root >/dev/null 2>&1 && return 0
+  echo "Xvfb (${screen}) did not start within 20 s"
+  return 1
+}
+stop_xvfb() {
+  [ -n "$display_pid" ] || return 0
+  kill "$display_pid" 2>/dev/null
+  timeout 10 tail --pid="$display_pid" -f /dev/null || kill -9 "$display_pid" 2>/dev/null
+  wait "$display_pid" 2>/dev/null
+  display_pid=
+}
+
+# start_x_desktop <openbox|xfwm4|none> <scratch dir> [screen WxH]: a virtual display
+# and the window manager on it; false when either does not come up within 30 s.
+start_x_desktop() {
+  local wm=$1 dir=$2 screen=${3:-1024x768}
+  start_xvfb "$screen" || return 1
   case $wm in
     none) return 0 ;;
     openbox) openbox --sm-disable >"$dir/wm.log" 2>&1 & wm_pid=$! ;;
@@ -36,9 +52,8 @@ start_x_desktop() {
 }
 stop_x_desktop() {
   if [ -n "$wm_pid" ]; then pkill -P "$wm_pid" 2>/dev/null; kill "$wm_pid" 2>/dev/null; fi
-  [ -n "$display_pid" ] && kill "$display_pid" 2>/dev/null
-  [ -n "$wm_pid$display_pid" ] && timeout 10 tail --pid="${display_pid:-$wm_pid}" -f /dev/null
-  display_pid= wm_pid=
+  stop_xvfb
+  wm_pid=
 }
 # Up to three attempts: a display another program grabs at the same moment is given
 # up and tried anew.

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "fakes/recording_host.h"
+
 namespace keyrill {
 namespace {
 
@@ -142,14 +144,8 @@ TEST(RunClock, ElapsedIsTheProductWithOneThousandth) {
 }
 
 // A source that is set by hand reaches ClockNow unchanged.
-class ManualClock final : public ClockSource {
- public:
-  std::int32_t NowMs() override { return now; }
-  std::int32_t now = 0;
-};
-
 TEST(RunClock, ClockNowReadsTheSource) {
-  ManualClock manual;
+  fake::ManualClock manual;
   for (const std::int32_t reading : {0, 42, kMax, kMin}) {
     manual.now = reading;
     EXPECT_EQ(ClockNow(manual), reading);

@@ -21,14 +21,6 @@ using fake::FakeWindow;
 using fake::TypedLines;
 using fake::WindowSize;
 
-// Stores one test named "t", selects it and presses Enter.
-void Start(FakeWindow& window, const std::string& text) {
-  window.Store({{"t", text}, {"after", "x"}});
-  window.Select("t");
-  window.Type("\r");
-  ASSERT_TRUE(window.program.TestRunning);
-}
-
 TEST(Keys, BeginTestShowsTheCursorStartsBothTimersThenTheClock) {
   FakeWindow window;
   window.Store({{"t", "cat\nsat"}});
@@ -109,7 +101,7 @@ TEST(Keys, TypingFollowsTheAdvanceRules) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     FakeWindow window(c.size);
-    Start(window, c.text);
+    ASSERT_TRUE(window.Start(c.text));
     window.Type(c.keys);
     Program& program = window.program;
     EXPECT_TRUE(program.TestRunning);
@@ -127,7 +119,7 @@ TEST(Keys, TypingFollowsTheAdvanceRules) {
 
 TEST(Keys, AnOrdinaryKeyDrawsAndMarksOnlyItsCell) {
   FakeWindow window;
-  Start(window, "cat\nnext");
+  ASSERT_TRUE(window.Start("cat\nnext"));
   window.Type("c");
   window.ClearLogs();
   window.Type("a");
@@ -144,7 +136,7 @@ TEST(Keys, AnOrdinaryKeyDrawsAndMarksOnlyItsCell) {
 
 TEST(Keys, LowByteOfTheCodeIsTheCharacter) {
   FakeWindow window;
-  Start(window, "Abc\nnext");
+  ASSERT_TRUE(window.Start("Abc\nnext"));
   OnChar(window.program, 0x100 | 'A');
   OnChar(window.program, 0x200 | 8);  // a Backspace
   OnChar(window.program, 0x7700 | 'A');
@@ -199,7 +191,7 @@ TEST(Keys, BackspaceCases) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     FakeWindow window;
-    Start(window, c.text);
+    ASSERT_TRUE(window.Start(c.text));
     window.Type(c.keys.substr(0, c.keys.size() - 1));
     window.ClearLogs();
     window.Type("\b");
@@ -217,7 +209,7 @@ TEST(Keys, BackspaceCases) {
 
 TEST(Keys, BackspaceInsideALineErasesTheCellWithTheWhiteCursorBrush) {
   FakeWindow window;
-  Start(window, "cats\nnext");
+  ASSERT_TRUE(window.Start("cats\nnext"));
   window.Type("cat");
   window.ClearLogs();
   window.Type("\b");
@@ -239,7 +231,7 @@ TEST(Keys, BackspaceInsideALineErasesTheCellWithTheWhiteCursorBrush) {
 
 TEST(Keys, ABackedUpLineIsNotAdvancedAgainUntilItIsCompleted) {
   FakeWindow window;
-  Start(window, "aaa\ndog\nxyz\nend");
+  ASSERT_TRUE(window.Start("aaa\ndog\nxyz\nend"));
   window.Type("aaadog\b");
   Program& program = window.program;
   ASSERT_EQ(program.lines.Index(), 1);
@@ -271,7 +263,7 @@ std::string ThreeLetterLines(int count) {
 
 TEST(Keys, ThePageScrollsAsInTheWorkedExample) {
   FakeWindow window;
-  Start(window, ThreeLetterLines(12));
+  ASSERT_TRUE(window.Start(ThreeLetterLines(12)));
   Program& program = window.program;
   for (int i = 0; i < 4; ++i) window.Type(LineName(i));
   ASSERT_EQ(program.CaretY, 344);  // block 4
@@ -302,7 +294,7 @@ TEST(Keys, ThePageScrollsAsInTheWorkedExample) {
 
 TEST(Keys, BackspaceNeverBacksUpOutOfThePagesTopBlock) {
   FakeWindow window;
-  Start(window, ThreeLetterLines(12));
+  ASSERT_TRUE(window.Start(ThreeLetterLines(12)));
   Program& program = window.program;
   for (int i = 0; i < 7; ++i) window.Type(LineName(i));
   ASSERT_EQ(program.lines.Index(), 7);  // the page starts at line 4
@@ -364,7 +356,7 @@ TEST(Keys, AWordTooLargeIsFatalAndLeavesNothingBehind) {
 
 TEST(Keys, EndTestReturnsToTheIdleScreen) {
   FakeWindow window;
-  Start(window, "cat\nnext");
+  ASSERT_TRUE(window.Start("cat\nnext"));
   window.Type("ca");
   OnTimer(window.program, TIMER_CURSOR);  // the dark phase: CursorOn false
   window.ClearLogs();
@@ -456,10 +448,7 @@ TEST(Keys, ARefusedBackspaceStillAppliesTheAdvanceRules) {
   // An empty text followed by another test loads as one empty line: any key ends it,
   // even a Backspace that cannot back up.
   FakeWindow window;
-  window.Store({{"t", ""}, {"other", "x"}});
-  window.Select("t");
-  window.Type("\r");
-  ASSERT_TRUE(window.program.TestRunning);
+  ASSERT_TRUE(window.Start(""));
   window.Type("\b");
   EXPECT_FALSE(window.program.TestRunning);
   ASSERT_EQ(window.host.reports.size(), 1u);
@@ -479,7 +468,7 @@ TEST(Keys, NoCharacterReachesTheRunWhileTheReportIsOpen) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     FakeWindow window;
-    Start(window, "ab");
+    ASSERT_TRUE(window.Start("ab"));
     Program& program = window.program;
     window.Type("a");
     std::vector<std::string> typedWhileOpen;

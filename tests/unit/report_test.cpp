@@ -56,10 +56,7 @@ TEST(Report, SixFiguresFromTheLinesAndTheEndTime) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     fake::FakeWindow window;
-    window.Store({{"t", c.text}, {"other", "x"}});
-    window.Select("t");
-    window.Type("\r");
-    ASSERT_TRUE(window.program.TestRunning);
+    ASSERT_TRUE(window.Start(c.text));
     // Typed straight into the lines, so the run does not end and report by itself.
     Program& program = window.program;
     std::size_t k = 0;

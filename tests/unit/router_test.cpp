@@ -20,13 +20,6 @@ namespace {
 using fake::FakeWindow;
 using fake::TypedLines;
 
-void StartOn(FakeWindow& window, const std::string& text) {
-  window.Store({{"t", text}, {"other", "zz"}});
-  window.Select("t");
-  window.Type("\r");
-  ASSERT_TRUE(window.program.TestRunning);
-}
-
 TEST(Router, CommandsReachTheirOperations) {
   struct Case {
     int command;
@@ -56,7 +49,7 @@ TEST(Router, CommandsReachTheirOperations) {
 
 TEST(Router, BeginTestWorksOnlyWhenIdleAndIgnoresThePause) {
   FakeWindow window;
-  StartOn(window, "cat\nsat");
+  ASSERT_TRUE(window.Start("cat\nsat"));
   window.Type("ca");
   window.ClearLogs();
   OnCommand(window.program, IDM_BEGIN_TEST);  // running: nothing
@@ -87,7 +80,7 @@ TEST(Router, BeginTestWorksOnlyWhenIdleAndIgnoresThePause) {
 TEST(Router, PauseTakesItsTimeOutOfTheClock) {
   FakeWindow window;
   window.clock.now = 1000;
-  StartOn(window, "cat\nsat");
+  ASSERT_TRUE(window.Start("cat\nsat"));
   window.clock.now = 5000;
   OnCommand(window.program, IDM_PAUSE_TEST);
   window.clock.now = 8000;
@@ -146,7 +139,7 @@ TEST(Router, BeginTestFromTheMenuLoadsTheEmptyNameWhenNothingIsSelected) {
 
 TEST(Router, TimerTicks) {
   FakeWindow window;
-  StartOn(window, "cat\nsat");
+  ASSERT_TRUE(window.Start("cat\nsat"));
   Program& program = window.program;
   window.clock.now = program.clock.StartTime + 2500;
   OnTimer(program, TIMER_CURSOR);
@@ -168,7 +161,7 @@ TEST(Router, TimerTicks) {
 
 TEST(Router, DialogsDuringARunLeaveItRunning) {
   FakeWindow window;
-  StartOn(window, "cat\nsat");
+  ASSERT_TRUE(window.Start("cat\nsat"));
   window.Type("ca");
   window.host.selectChoice = "other";
   OnCommand(window.program, IDM_SELECT_TEST);

@@ -16,13 +16,6 @@ namespace {
 using fake::FakeWindow;
 using fake::WindowSize;
 
-void StartOn(FakeWindow& window, const std::string& text) {
-  window.Store({{"t", text}, {"other", "zz"}});
-  window.Select("t");
-  window.Type("\r");
-  ASSERT_TRUE(window.program.TestRunning);
-}
-
 TEST(StatsBar, TextsStandAtPositionsMeasuredFromTheA) {
   struct Case {
     Extent statsCell;
@@ -38,7 +31,7 @@ TEST(StatsBar, TextsStandAtPositionsMeasuredFromTheA) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.statsCell.cx);
     FakeWindow window(WindowSize{492, 446, {13, 24}, c.statsCell});
-    StartOn(window, "the cat sat\nnext");
+    ASSERT_TRUE(window.Start("the cat sat\nnext"));
     window.clock.now = window.program.clock.StartTime + 10000;
     window.Type("the ca");
     window.ClearLogs();
@@ -107,7 +100,7 @@ TEST(StatsBar, FiguresAtTheEdges) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     FakeWindow window;
-    StartOn(window, "abcdefghij klm\nnext");
+    ASSERT_TRUE(window.Start("abcdefghij klm\nnext"));
     window.Type(c.keys);
     window.ClearLogs();
     DrawStatsBar(window.program, window.program.clock.StartTime + c.afterStartMs);
@@ -121,7 +114,7 @@ TEST(StatsBar, FiguresAtTheEdges) {
 
 TEST(StatsBar, TheBandCoversTheOldFigures) {
   FakeWindow window;
-  StartOn(window, "cat\nnext");
+  ASSERT_TRUE(window.Start("cat\nnext"));
   window.clock.now = window.program.clock.StartTime + 123456;
   OnTimer(window.program, 2);
   EXPECT_EQ(window.surface.StatsRow(255, 5, 13), "Time: 123.5s ");

@@ -98,13 +98,7 @@ TEST(Utf8Library, TheReaderDecodesByTheFilesEncoding) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    TempDir dir;
-    WriteFile(dir.Library(), c.raw);
-    for (const std::size_t chunk :
-         {TestFileReader::kDefaultChunk, std::size_t{1}, std::size_t{2}, std::size_t{3}}) {
-      EXPECT_EQ(LogicalView(dir.Library(), WindowsCodePage(c.codePage), chunk), c.logical)
-          << "chunk " << chunk;
-    }
+    ExpectLogicalViews(c.raw, WindowsCodePage(c.codePage), c.logical);
   }
 }
 
@@ -128,11 +122,7 @@ TEST(Utf8Library, TheWholeFileDecides) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    TempDir dir;
-    WriteFile(dir.Library(), c.raw);
-    for (const std::size_t chunk : {TestFileReader::kDefaultChunk, std::size_t{4096}}) {
-      EXPECT_EQ(LogicalView(dir.Library(), support::Cp1252(), chunk), c.logical);
-    }
+    ExpectLogicalViews(c.raw, support::Cp1252(), c.logical, {TestFileReader::kDefaultChunk, 4096});
   }
 }
 

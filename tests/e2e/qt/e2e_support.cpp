@@ -2,11 +2,14 @@
 #include "e2e_support.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
+#include "app/report_rows.h"
 #include "qt/back_buffer_view.h"
 #include "qt/image_surface.h"
 #include "qt/locale_code_page.h"
@@ -171,6 +174,37 @@ void TypeText(MainWindow& window, const std::string& text) {
         break;
     }
   }
+}
+
+ReportTexts ReadReport(const QDialog& report) {
+  ReportTexts shown;
+  for (const ReportRow& row : kReportRows) {
+    const auto* field = report.findChild<QLineEdit*>(QString::fromLatin1(row.controlName));
+    shown.*row.figure = field != nullptr && field->isReadOnly() ? field->text().toStdString() : "?";
+  }
+  return shown;
+}
+
+void CloseReport(QDialog& report) {
+  auto* ok = report.findChild<QPushButton*>(QStringLiteral("IDC_REPORT_OK"));
+  if (ok != nullptr) {
+    ok->click();
+  } else {
+    qWarning("the Report has no OK button; closed without it");
+    report.done(QDialog::Rejected);
+  }
+}
+
+std::shared_ptr<bool> WhenReportOpens(ReportTexts& shown, int timeoutMs) {
+  auto opened = std::make_shared<bool>(false);
+  WhenDialogOpens(
+      QStringLiteral("Report"),
+      [&shown](QDialog& report) {
+        shown = ReadReport(report);
+        CloseReport(report);
+      },
+      opened, timeoutMs);
+  return opened;
 }
 
 std::vector<LineTexts> RunLines(Program& program) {

@@ -122,6 +122,15 @@ bool BeginThroughDialog(MainWindow& window, const QString& name);
 // Types text into the client area with real key events, one key per character.
 void TypeText(MainWindow& window, const std::string& text);
 
+// The Report's six figures as its fields show them; a field that is missing or not
+// read-only reads "?".
+ReportTexts ReadReport(const QDialog& report);
+// Clicks the Report's OK, its only way out.
+void CloseReport(QDialog& report);
+// Once the Report opens, within timeoutMs, reads it into shown and closes it; the
+// flag says whether it opened (shown must outlive the caller's hold on it).
+std::shared_ptr<bool> WhenReportOpens(ReportTexts& shown, int timeoutMs);
+
 struct LineTexts {
   std::string target;
   std::string typed;

@@ -4,9 +4,7 @@
 // without an error; Add Test appends UTF-8 to a UTF-8 library and code-page bytes to
 // a code-page one. KEYRILL_TEST_LAYOUT names the layout: ru, pl or de.
 // Test side (Qt on xcb, under xvfb-run).
-#include <QLineEdit>
 #include <QProcess>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <string>
@@ -92,17 +90,8 @@ class QtLanguagesTest : public QObject {
     QVERIFY(Xdotool({QStringLiteral("key"), QStringLiteral("Return")}));
     QTRY_VERIFY_WITH_TIMEOUT(program.TestRunning, 5000);
 
-    QString errors;
-    QString characters;
-    auto opened = std::make_shared<bool>(false);
-    WhenDialogOpens(
-        QStringLiteral("Report"),
-        [&](QDialog& report) {
-          errors = report.findChild<QLineEdit*>(QStringLiteral("IDC_ERRORS"))->text();
-          characters = report.findChild<QLineEdit*>(QStringLiteral("IDC_CHARACTERS"))->text();
-          report.findChild<QPushButton*>(QStringLiteral("IDC_REPORT_OK"))->click();
-        },
-        opened, 60000);
+    ReportTexts shown;
+    const auto opened = WhenReportOpens(shown, 60000);
     // One xdotool for the text, another for the dead key: "type" takes every
     // argument after it as text.
     QStringList keys = {
@@ -113,9 +102,9 @@ class QtLanguagesTest : public QObject {
         QString::fromLatin1(language.deadKey != nullptr ? language.deadKey : "")};
     QProcess::startDetached(QStringLiteral("sh"), keys);
     QTRY_VERIFY_WITH_TIMEOUT(*opened, 60000);
-    QCOMPARE(errors, QStringLiteral("0"));
+    QCOMPARE(shown.errors, std::string("0"));
     // One character a letter, however many bytes it takes in the file.
-    QCOMPARE(characters, QString::number(QString::fromUtf8(text.c_str()).size()));
+    QCOMPARE(shown.characters, std::to_string(QString::fromUtf8(text.c_str()).size()));
   }
 
   void addTestKeepsTheLibrarysEncoding() {

@@ -8,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QInputMethodEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
@@ -243,7 +242,7 @@ class QtProgramTest : public WindowTests {
     for (std::size_t i = 0; i < 4; ++i) QCOMPARE(RunLines(program)[i].typed, run.typed[i]);
 
     // The rest correctly; the last key opens the Report.
-    QStringList fields;
+    ReportTexts shown;
     QStringList labels;
     bool stayedOpen = false;
     bool noCloseBox = false;
@@ -253,11 +252,7 @@ class QtProgramTest : public WindowTests {
     WhenDialogOpens(
         QStringLiteral("Report"),
         [&](QDialog& report) {
-          for (const ReportRow& row : kReportRows) {  // rate, words, time, typed, chars, errors
-            auto* field = report.findChild<QLineEdit*>(QString::fromLatin1(row.controlName));
-            fields << (field != nullptr && field->isReadOnly() ? field->text()
-                                                               : QStringLiteral("?"));
-          }
+          shown = ReadReport(report);
           QList<QLabel*> found = report.findChildren<QLabel*>();
           std::sort(found.begin(), found.end(),
                     [](QLabel* a, QLabel* b) { return a->y() < b->y(); });
@@ -312,18 +307,18 @@ class QtProgramTest : public WindowTests {
       targetChars += static_cast<int>(run.targets[i].size());
       errors += Errors(run.targets[i], run.typed[i]);
     }
-    QCOMPARE(fields.size(), 6);
     const QRegularExpression sixDecimals(QStringLiteral("^-?\\d+\\.\\d{6}$"));
-    QVERIFY2(sixDecimals.match(fields[0]).hasMatch(), qPrintable(fields[0]));
-    QCOMPARE(fields[1], QString::number(targetWords));
-    QVERIFY2(sixDecimals.match(fields[2]).hasMatch(), qPrintable(fields[2]));
-    QCOMPARE(fields[3], QString::number(typedWords));
-    QCOMPARE(fields[4], QString::number(targetChars));
-    QCOMPARE(fields[5], QString::number(errors));
+    for (const std::string& decimal : {shown.wordsPerMinute, shown.timeTaken}) {
+      QVERIFY2(sixDecimals.match(QString::fromStdString(decimal)).hasMatch(), decimal.c_str());
+    }
+    QCOMPARE(shown.wordsInTest, std::to_string(targetWords));
+    QCOMPARE(shown.wordsTyped, std::to_string(typedWords));
+    QCOMPARE(shown.characters, std::to_string(targetChars));
+    QCOMPARE(shown.errors, std::to_string(errors));
     QVERIFY(errors >= 4);  // the slips above all count
-    const double seconds = fields[2].toDouble();
+    const double seconds = std::stod(shown.timeTaken);
     QVERIFY(seconds > 1.0);
-    QVERIFY(std::abs(fields[0].toDouble() - typedWords / seconds * 60.0) < 1e-3);
+    QVERIFY(std::abs(std::stod(shown.wordsPerMinute) - typedWords / seconds * 60.0) < 1e-3);
 
     // Closing the Report ended the run: idle again, ready for the same test.
     QVERIFY(!program.TestRunning);
@@ -342,19 +337,8 @@ class QtProgramTest : public WindowTests {
       qint64 paused = 0;
       QElapsedTimer pausing;
       ReportTexts shown;
-      auto opened = std::make_shared<bool>(false);
-      if (run.reported) {
-        WhenDialogOpens(
-            QStringLiteral("Report"),
-            [&](QDialog& report) {
-              for (const ReportRow& row : kReportRows) {
-                auto* field = report.findChild<QLineEdit*>(QString::fromLatin1(row.controlName));
-                shown.*row.figure = field != nullptr ? field->text().toStdString() : "?";
-              }
-              report.findChild<QPushButton*>(QStringLiteral("IDC_REPORT_OK"))->click();
-            },
-            opened, 10000);
-      }
+      const auto opened =
+          run.reported ? WhenReportOpens(shown, 10000) : std::make_shared<bool>(false);
       for (const scenario::Step& step : run.steps) {
         switch (step.action) {
           case scenario::Action::Keys:
@@ -441,7 +425,7 @@ class QtProgramTest : public WindowTests {
           QTest::sendKeyEvent(QTest::Click, &window().view(), Qt::Key_Return, QStringLiteral("\r"),
                               Qt::NoModifier);
           typedWhileOpen = RunLines(program).empty() ? "<none>" : RunLines(program)[0].typed;
-          first.findChild<QPushButton*>(QStringLiteral("IDC_REPORT_OK"))->click();
+          CloseReport(first);
         },
         opened);
     QTest::keyClick(&window().view(), Qt::Key_X);

@@ -10,13 +10,11 @@
 #   installer.sh <wine prefix to copy> <setup.exe> <zip> <keyrill_e2e.exe> <samples/languages> <work>
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../../lib/checks.sh"
 source "$here/wine_env.sh"
 
 template=$1 setup=$2 zip=$3 driver=$4 languages=$5 work=$6
 sample="$languages/en.tst"
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
 
 # --- the zip ---------------------------------------------------------------------
 name=$(basename "$zip" .zip)
@@ -47,7 +45,7 @@ fi
 
 if [ ! -f "$setup" ]; then
   fail "no installer at $setup (is makensis, Debian's nsis, installed?)"
-  echo "$failures failure(s)"; exit 1
+  finish; exit 1
 fi
 grep -aq 'level="asInvoker"' "$setup" && pass "the installer asks for no administrator rights" \
   || fail "the installer's manifest does not say asInvoker"
@@ -129,5 +127,4 @@ cmp -s "$appdata_ru/Keyrill/tests.tst" "$languages/ru.tst" \
   && pass "under ru_RU.UTF-8 %APPDATA%\\Keyrill\\tests.tst is ru.tst" \
   || fail "under ru_RU.UTF-8 the user's library is not ru.tst"
 
-echo "$failures failure(s)"
-[ "$failures" -eq 0 ]
+finish
