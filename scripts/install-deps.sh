@@ -20,6 +20,7 @@ test_packages=(
   dpkg-dev fakeroot lintian desktop-file-utils appstream man-db bsdextrautils file
   nsis zip unzip
   openbox xfwm4 xfconf dbus-daemon wmctrl sway wtype grim python3 ibus
+  at-spi2-core python3-pyatspi orca speech-dispatcher
 )
 
 case "${1:-test}" in

@@ -9,6 +9,7 @@
 
 #include "app/router.h"
 #include "qt/key_translation.h"
+#include "qt/typing_area_access.h"
 
 namespace keyrill::qt {
 
@@ -121,7 +122,12 @@ void BackBufferView::PaintMarked() {
   repaint(marked_);
 }
 
+ScreenReading BackBufferView::Read() const {
+  return ReadScreen(program_);
+}
+
 void BackBufferView::Type(const std::vector<int>& codes) {
+  const TypingAreaChange change(*this);
   for (int code : codes) {
     if (onChar_) onChar_(code);
     OnChar(program_, code);
@@ -141,9 +147,11 @@ void BackBufferView::inputMethodEvent(QInputMethodEvent* event) {
 }
 
 QVariant BackBufferView::inputMethodQuery(Qt::InputMethodQuery query) const {
-  // An input method's pre-edit window goes at the window's top-left; the core has
-  // no notion of a text cursor to report.
-  if (query == Qt::ImCursorRectangle) return QRect(0, 0, 1, 1);
+  // An input method's pre-edit window opens at the caret's cell.
+  if (query == Qt::ImCursorRectangle) {
+    const Rect cell = Read().caretCell;
+    return QRect(cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top);
+  }
   if (query == Qt::ImEnabled) return true;
   return QWidget::inputMethodQuery(query);
 }

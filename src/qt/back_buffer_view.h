@@ -16,6 +16,7 @@
 #include "program/code_page.h"
 #include "program/host.h"
 #include "qt/image_surface.h"
+#include "run/screen_reading.h"
 
 namespace keyrill {
 struct Program;
@@ -50,6 +51,10 @@ class BackBufferView final : public QWidget {
   void SetPaintObserver(std::function<void(const QRegion&)> observer) {
     onPainted_ = std::move(observer);
   }
+
+  // What the core shows, for the input method's caret and for assistive technology.
+  ScreenReading Read() const;
+  const CodePage& codePage() const { return codePage_; }
 
   // The client size the main window is created with.
   QSize sizeHint() const override { return {kClientWidth, kClientHeight}; }

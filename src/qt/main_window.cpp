@@ -30,6 +30,9 @@
 //      dialog units; a save that fails is told and the dialog keeps the text.
 //                 select_dialog.cpp, entry_dialog.cpp, report_dialog.cpp
 //  [x] Fatal "Error" box, then exit status 1.                      main_window.cpp
+//  [x] Assistive technology: the typing area as accessible text with its caret and
+//      events, the bar as a status bar, a new line spoken as a notification; the
+//      input method's window at the caret's cell.   typing_area_access.cpp
 //  [ ] Re-measuring on resize: the layout is fixed at creation, by design.
 //  [ ] Settings, command-line options: none, as on Windows.
 #include "qt/main_window.h"
@@ -53,6 +56,7 @@
 #include "qt/locale_code_page.h"
 #include "qt/report_dialog.h"
 #include "qt/select_dialog.h"
+#include "qt/typing_area_access.h"
 #include "run/screen.h"
 
 namespace keyrill::qt {
@@ -68,6 +72,8 @@ MainWindow::MainWindow(const std::function<QImage()>& icon)
   setWindowTitle(QString::fromLatin1(kWindowTitle));
   setWindowIcon(QIcon(QPixmap::fromImage(icon())));
   setCentralWidget(view_);
+  InstallAccessibleFactory();
+  AddAccessibleObjects(*this, *view_);
   CreateMenus();
   CreateAccelerators();
   move(kWindowX, kWindowY);
@@ -97,7 +103,7 @@ void MainWindow::CreateMenus() {
     QAction* action = file->addAction(QString::fromLatin1(entry.text));
     action->setData(entry.command);
     const int command = entry.command;
-    connect(action, &QAction::triggered, this, [this, command] { OnCommand(program_, command); });
+    connect(action, &QAction::triggered, this, [this, command] { Command(command); });
   }
 }
 
@@ -108,9 +114,13 @@ void MainWindow::CreateAccelerators() {
     // Only while the main window is the active window: a modal dialog switches them off.
     shortcut->setContext(Qt::WindowShortcut);
     const int command = entry.command;
-    connect(shortcut, &QShortcut::activated, this,
-            [this, command] { OnCommand(program_, command); });
+    connect(shortcut, &QShortcut::activated, this, [this, command] { Command(command); });
   }
+}
+
+void MainWindow::Command(int command) {
+  const TypingAreaChange change(*view_);
+  OnCommand(program_, command);
 }
 
 void MainWindow::MeasureClientArea() {

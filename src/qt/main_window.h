@@ -52,6 +52,9 @@ class MainWindow final : public QMainWindow, public Host {
  private:
   void CreateMenus();
   void CreateAccelerators();
+  // A menu command or its accelerator, told to assistive technology as it changes
+  // the typing area.
+  void Command(int command);
   void MeasureClientArea();
 
   const CodePage codePage_;  // first: the view and the program hold on to it

@@ -21,6 +21,7 @@ TestNameList::TestNameList(QWidget* parent) : QListWidget(parent) {
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setUniformItemSizes(true);
+  setAccessibleName(QStringLiteral("Tests"));  // no visible label
 }
 
 void TestNameList::Fill(const Program& program) {

@@ -31,6 +31,9 @@ QLineEdit* AddRow(QDialog& dialog, const ReportRow& row, const ReportTexts& text
   palette.setColor(QPalette::Base, palette.color(QPalette::Window));
   field->setPalette(palette);
   field->setText(QString::fromStdString(texts.*row.figure));
+  // Read with its label: the label-for relation, and the label as the field's name.
+  label->setBuddy(field);
+  field->setAccessibleName(label->text());
   return field;
 }
 

@@ -208,6 +208,11 @@ class QtProgramTest : public WindowTests {
     QCOMPARE(program.CaretY, caretY - 3 * ch);
     if (run.typed[1].size() >= t1.size() && !run.typed[1].empty()) run.typed[1].pop_back();
     QCOMPARE(program.CaretX, 12 + static_cast<int>(run.typed[1].size()) * cw);
+    // An input method's window opens at that cell, as Qt asks the focused widget.
+    QInputMethodQueryEvent imQuery(Qt::ImCursorRectangle);
+    QCoreApplication::sendEvent(&window().view(), &imQuery);
+    QCOMPARE(imQuery.value(Qt::ImCursorRectangle).toRect(),
+             QRect(12 + static_cast<int>(run.typed[1].size()) * cw, caretY - 3 * ch, cw, ch));
     QTest::keyClick(&window().view(), Qt::Key_Return);
     QCOMPARE(program.lines.Index(), 2);
 
