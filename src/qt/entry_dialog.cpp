@@ -32,7 +32,7 @@ TestEntryDialog::TestEntryDialog(Program& program, QWidget& mainWindow, EntryKin
 
   // The boxes and the list have no visible label: screen readers get names.
   name_->setObjectName(QStringLiteral("IDC_TEST_NAME"));
-  name_->setAccessibleName(QStringLiteral("Test name"));
+  name_->setAccessibleName(QStringLiteral(DLG_ENTRY_NAME_ACCESSIBLE));
   name_->setGeometry(DialogRect(DLG_ENTRY_NAME_RECT));
   name_->setMaxLength(kNameLimit);  // typed or pasted
   // A name is one line: a pasted text keeps only its first line, as a one-line
@@ -43,7 +43,7 @@ TestEntryDialog::TestEntryDialog(Program& program, QWidget& mainWindow, EntryKin
   });
 
   text_->setObjectName(QStringLiteral("IDC_TEST_TEXT"));
-  text_->setAccessibleName(QStringLiteral("Test text"));
+  text_->setAccessibleName(QStringLiteral(DLG_ENTRY_TEXT_ACCESSIBLE));
   text_->setGeometry(DialogRect(DLG_ENTRY_TEXT_RECT));
 
   button_->setObjectName(edit ? QStringLiteral("IDC_UPDATE_BUTTON")

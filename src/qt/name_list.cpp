@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/dialog_actions.h"
+#include "app/dialog_layout.h"
 #include "qt/code_page_text.h"
 
 namespace keyrill::qt {
@@ -21,7 +22,7 @@ TestNameList::TestNameList(QWidget* parent) : QListWidget(parent) {
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setUniformItemSizes(true);
-  setAccessibleName(QStringLiteral("Tests"));  // no visible label
+  setAccessibleName(QStringLiteral(DLG_LIST_ACCESSIBLE));  // no visible label
 }
 
 void TestNameList::Fill(const Program& program) {

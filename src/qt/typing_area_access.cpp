@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "app/main_window_layout.h"
 #include "qt/back_buffer_view.h"
 #include "qt/code_page_text.h"
 #include "run/screen.h"
@@ -102,7 +103,7 @@ class BarAccessible final : public QAccessibleWidget {
 class TypingAreaAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
  public:
   explicit TypingAreaAccessible(BackBufferView* view)
-      : QAccessibleWidget(view, QAccessible::EditableText, QStringLiteral("Typing area")) {}
+      : QAccessibleWidget(view, QAccessible::EditableText, QString::fromLatin1(kTypingAreaName)) {}
 
   void* interface_cast(QAccessible::InterfaceType type) override {
     if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);

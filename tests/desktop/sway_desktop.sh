@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real keyrill binary on Wayland (Qt's wayland platform) under sway's headless
 # backend, with keys typed through the virtual-keyboard protocol by wtype and the
-# screen taken by grim: the window and its 492-pixel-wide client, Select Test, Add
+# screen taken by grim: the window and its client of the program's width, Select Test, Add
 # Test and Edit Test floating at the sizes of their templates where sway places
 # them, keys reaching the main window again after each dialog closes, Add Test's
 # exact bytes, Exit. sway refuses to run as root, so as root everything here runs
@@ -11,6 +11,8 @@ set -uo pipefail
 source "$(dirname "$0")/../lib/checks.sh"
 source "$(dirname "$0")/../lib/desktops.sh"
 : "${KEYRILL_WINDOW_TITLE:?the main window title, which the test command sets from the build}"
+: "${KEYRILL_CLIENT_WIDTH:?the client width, which the test command sets from the build}"
+: "${KEYRILL_CLIENT_HEIGHT:?the client height, which the test command sets from the build}"
 keyrill=$(readlink -f "$1") work=$2 shots=${3:-}
 
 rm -rf "$work" && mkdir -p "$work"
@@ -97,9 +99,9 @@ app_pid=$!
 line=$(await_window "$KEYRILL_WINDOW_TITLE") || { cat "$work/program.log"; echo "FAIL: no main window"; exit 1; }
 read -r _ x y w h _ app <<<"$line"
 [ "$app" = keyrill ] && pass "the window's app id is keyrill (its desktop entry)" || fail "app id $app"
-menu=$((h - 446))
-[ "$w" = 492 ] && [ $menu -ge 12 ] && [ $menu -le 40 ] \
-  && pass "the client is 492 x $h: 492 x 446 below a $menu-pixel menu bar; sway put it at ($x, $y)" \
+menu=$((h - KEYRILL_CLIENT_HEIGHT))
+[ "$w" = "$KEYRILL_CLIENT_WIDTH" ] && [ $menu -ge 12 ] && [ $menu -le 40 ] \
+  && pass "the client is $w x $h: ${KEYRILL_CLIENT_WIDTH} x ${KEYRILL_CLIENT_HEIGHT} below a $menu-pixel menu bar; sway put it at ($x, $y)" \
   || fail "the client is $w x $h"
 await_focus "at the start" || exit 1
 shot idle

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real keyrill binary under a real X window manager (openbox or xfwm4) on a
 # virtual display, driven only by keys and clicks as a user would: no window is
-# ever focused by the test. Checks the frame at (50, 50) with the 492-pixel-wide
+# ever focused by the test. Checks the frame at (50, 50) with the program's
 # client inside the decorations, the dialogs' frames (Select, Add and Edit Test: a
 # close box, no minimise or maximise; the Report: no close function, and the window
 # manager's close leaves it open), their placement, that keys reach the main window
@@ -12,6 +12,8 @@ set -uo pipefail
 source "$(dirname "$0")/../lib/checks.sh"
 source "$(dirname "$0")/../lib/desktops.sh"
 : "${KEYRILL_WINDOW_TITLE:?the main window title, which the test command sets from the build}"
+: "${KEYRILL_CLIENT_WIDTH:?the client width, which the test command sets from the build}"
+: "${KEYRILL_CLIENT_HEIGHT:?the client height, which the test command sets from the build}"
 wm=$1 keyrill=$(readlink -f "$2") work=$3 shots=${4:-}
 
 rm -rf "$work" && mkdir -p "$work/home" "$work/runtime" && chmod 700 "$work/runtime"
@@ -125,9 +127,9 @@ if ! focused_within 50; then
 fi
 read -r mx my mw mh cw ch <<<"$(frame "$main")"
 [ "$mx $my" = "50 50" ] && pass "the outer frame is at (50, 50)" || fail "the outer frame is at ($mx, $my)"
-menu=$((ch - 446))
-[ "$cw" = 492 ] && [ $menu -ge 12 ] && [ $menu -le 40 ] \
-  && pass "the client is 492 x $ch inside the decorations: 492 x 446 below a $menu-pixel menu bar" \
+menu=$((ch - KEYRILL_CLIENT_HEIGHT))
+[ "$cw" = "$KEYRILL_CLIENT_WIDTH" ] && [ $menu -ge 12 ] && [ $menu -le 40 ] \
+  && pass "the client is $cw x $ch inside the decorations: ${KEYRILL_CLIENT_WIDTH} x ${KEYRILL_CLIENT_HEIGHT} below a $menu-pixel menu bar" \
   || fail "the client is $cw x $ch"
 
 # Select Test from the keyboard, the first entry chosen by a double-click.

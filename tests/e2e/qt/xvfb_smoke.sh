@@ -5,6 +5,8 @@
 # idle screen's pixels, Exit, and the fatal error's box and exit status 1.
 # Usage: xvfb_smoke.sh <keyrill binary> <scratch directory>
 source "$(dirname "$0")/xvfb_program.sh" "$@"
+: "${KEYRILL_CLIENT_WIDTH:?the client width, which the test command sets from the build}"
+: "${KEYRILL_CLIENT_HEIGHT:?the client height, which the test command sets from the build}"
 
 geometry() {  # geometry <id> -> "x y w h"
   eval "$(xdotool getwindowgeometry --shell "$1")"
@@ -37,11 +39,12 @@ choose_first_test() {  # Ctrl+S, then a double-click on the list's first entry
 start '\r\n~Alpha\r\nab cd\r\n~Zulu\r\nzz'
 read -r x y w h <<<"$(geometry "$main")"
 [ "$x $y" = "50 50" ] && pass "the window is at (50, 50)" || fail "the window is at ($x, $y)"
-[ "$w" = 492 ] && [ "$h" -ge 446 ] && pass "the window is $w x $h (492 x 446 below the menu)" \
+[ "$w" = "$KEYRILL_CLIENT_WIDTH" ] && [ "$h" -ge "$KEYRILL_CLIENT_HEIGHT" ] \
+  && pass "the window is $w x $h (${KEYRILL_CLIENT_WIDTH} x ${KEYRILL_CLIENT_HEIGHT} below the menu)" \
   || fail "the window is $w x $h"
 
 import -window root "$work/idle.png"
-mean=$(convert "$work/idle.png" -crop 448x28+62+$((y + h - 446 + 12)) -format '%[fx:mean]' info:)
+mean=$(convert "$work/idle.png" -crop 448x28+62+$((y + h - KEYRILL_CLIENT_HEIGHT + 12)) -format '%[fx:mean]' info:)
 awk -v m="$mean" 'BEGIN { exit !(m < 0.95) }' && pass "the idle prompt is drawn" \
   || fail "the prompt row is blank (mean $mean)"
 
