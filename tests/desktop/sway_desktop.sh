@@ -10,9 +10,7 @@
 set -uo pipefail
 source "$(dirname "$0")/../lib/checks.sh"
 source "$(dirname "$0")/../lib/desktops.sh"
-: "${KEYRILL_WINDOW_TITLE:?the main window title, which the test command sets from the build}"
-: "${KEYRILL_CLIENT_WIDTH:?the client width, which the test command sets from the build}"
-: "${KEYRILL_CLIENT_HEIGHT:?the client height, which the test command sets from the build}"
+need_window_env
 keyrill=$(readlink -f "$1") work=$2 shots=${3:-}
 
 rm -rf "$work" && mkdir -p "$work"

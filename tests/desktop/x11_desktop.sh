@@ -11,9 +11,7 @@
 set -uo pipefail
 source "$(dirname "$0")/../lib/checks.sh"
 source "$(dirname "$0")/../lib/desktops.sh"
-: "${KEYRILL_WINDOW_TITLE:?the main window title, which the test command sets from the build}"
-: "${KEYRILL_CLIENT_WIDTH:?the client width, which the test command sets from the build}"
-: "${KEYRILL_CLIENT_HEIGHT:?the client height, which the test command sets from the build}"
+need_window_env
 wm=$1 keyrill=$(readlink -f "$2") work=$3 shots=${4:-}
 
 rm -rf "$work" && mkdir -p "$work/home" "$work/runtime" && chmod 700 "$work/runtime"

@@ -9,6 +9,14 @@ finish() {  # the count, and the script's status
   [ "$failures" -eq 0 ]
 }
 
+# The main window's title and client size as the build configures them, which the
+# test command sets; a script run without them stops at once and says which.
+need_window_env() {
+  : "${KEYRILL_WINDOW_TITLE:?the main window title, which the test command sets from the build}"
+  : "${KEYRILL_CLIENT_WIDTH:?the client width, which the test command sets from the build}"
+  : "${KEYRILL_CLIENT_HEIGHT:?the client height, which the test command sets from the build}"
+}
+
 find_window() {  # find_window <exact title> [seconds, 10] -> id, or empty
   timeout "${2:-10}" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
 }

@@ -4,7 +4,7 @@
 # Usage: source xvfb_program.sh <keyrill binary> <scratch directory>
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../lib/checks.sh"
-: "${KEYRILL_WINDOW_TITLE:?the main window title, which the test command sets from the build}"
+need_window_env
 keyrill=$1
 work=$2
 pid=

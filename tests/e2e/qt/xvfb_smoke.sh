@@ -5,8 +5,6 @@
 # idle screen's pixels, Exit, and the fatal error's box and exit status 1.
 # Usage: xvfb_smoke.sh <keyrill binary> <scratch directory>
 source "$(dirname "$0")/xvfb_program.sh" "$@"
-: "${KEYRILL_CLIENT_WIDTH:?the client width, which the test command sets from the build}"
-: "${KEYRILL_CLIENT_HEIGHT:?the client height, which the test command sets from the build}"
 
 geometry() {  # geometry <id> -> "x y w h"
   eval "$(xdotool getwindowgeometry --shell "$1")"
