@@ -51,22 +51,24 @@ stop_pids() {
   return 0
 }
 # exit_status_within <pid> <seconds>: waits for a child of this script to end and
-# prints its exit status; prints "still running" and is false when it does not end.
+# sets exit_status to its status, or to "still running" (and is false) when it does
+# not end. Call it in this shell, never inside $(...): a subshell cannot reap the
+# script's child, and its wait gives -1 for one still running when it began.
 exit_status_within() {
+  exit_status="still running"
   for _ in $(seq $(($2 * 10))); do running "$1" || break; sleep 0.1; done
-  if running "$1"; then echo "still running"; return 1; fi
+  running "$1" && return 1
   wait "$1"
-  echo $?
+  exit_status=$?
 }
 # expect_clean_exit <pid> <what ended it> [hint]: the program ends within 10 s with
 # status 0; the hint says what a program still running points to.
 expect_clean_exit() {
-  local status
-  status=$(exit_status_within "$1" 10)
-  case $status in
+  exit_status_within "$1" 10
+  case $exit_status in
     "still running") fail "$2 did not end the program${3:+ ($3)}" ;;
     0) pass "$2 ended the program with 0" ;;
-    *) fail "$2: exit status $status" ;;
+    *) fail "$2: exit status $exit_status" ;;
   esac
 }
 # expect_bytes <file> <bytes> <what>: the file holds exactly those bytes; a failure

@@ -108,8 +108,8 @@ if [ -n "$box" ]; then
   pass "a word too long for the window shows the Error box"
   focus "$box"
   xdotool key Return
-  status=$(exit_status_within "$pid" 5)
-  [ "$status" = 1 ] && pass "the program ended with status 1" || fail "exit status $status"
+  exit_status_within "$pid" 5
+  [ "$exit_status" = 1 ] && pass "the program ended with status 1" || fail "exit status $exit_status"
 else
   fail "no Error box for a word too long for the window"
 fi
