@@ -217,48 +217,22 @@ TEST(Screen, TheReadingFollowsWhatTheScreenShows) {
     std::int32_t lineIndex;
     Rect caretCell;
   };
+  // One step a row.
+  // clang-format off
   const std::vector<Step> steps = {
       {"nothing selected", [] {}, false, kPromptNone, "", "", "", -1, {0, 0, 13, 24}},
-      {"Enter with nothing selected",
-       [&] { window.Type("\r"); },
-       false,
-       kPromptNone,
-       kNoTestSelected,
-       "",
-       "",
-       -1,
-       {0, 0, 13, 24}},
-      {"a name selected",
-       [&] { window.Select("t"); },
-       false,
-       kPromptSelected,
-       "t",
-       "",
-       "",
-       -1,
-       {0, 0, 13, 24}},
+      {"Enter with nothing selected", [&] { window.Type("\r"); },
+       false, kPromptNone, kNoTestSelected, "", "", -1, {0, 0, 13, 24}},
+      {"a name selected", [&] { window.Select("t"); },
+       false, kPromptSelected, "t", "", "", -1, {0, 0, 13, 24}},
       {"the run begun", [&] { window.Type("\r"); }, true, "", "", "abc\r", "", 0, {12, 56, 25, 80}},
       {"a key typed", [&] { window.Type("a"); }, true, "", "", "abc\r", "a", 0, {25, 56, 38, 80}},
-      {"a wrong key typed",
-       [&] { window.Type("x"); },
-       true,
-       "",
-       "",
-       "abc\r",
-       "ax",
-       0,
-       {38, 56, 51, 80}},
+      {"a wrong key", [&] { window.Type("x"); }, true, "", "", "abc\r", "ax", 0, {38, 56, 51, 80}},
       {"erased", [&] { window.Type("\b"); }, true, "", "", "abc\r", "a", 0, {25, 56, 38, 80}},
-      {"the line finished",
-       [&] { window.Type("bc"); },
-       true,
-       "",
-       "",
-       "cd",
-       "",
-       1,
-       {12, 128, 25, 152}},
+      {"the line finished", [&] { window.Type("bc"); },
+       true, "", "", "cd", "", 1, {12, 128, 25, 152}},
   };
+  // clang-format on
   for (const Step& step : steps) {
     SCOPED_TRACE(step.what);
     step.act();
